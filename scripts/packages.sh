@@ -1,0 +1,27 @@
+# Debian packages the build needs; sourced by scripts/run and scripts/test.
+KESTRA_BUILD_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libbenchmark-dev"
+
+# Installs the packages of $@ that are missing (apt-get; sudo when not root).
+kestra_install_missing() {
+    local missing=()
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Configures (once) and builds the tree in $1 with the extra CMake arguments that follow.
+kestra_build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$KESTRA_ROOT" -B "$dir" -G Ninja "$@"
+    fi
+    cmake --build "$dir"
+}

@@ -1,0 +1,29 @@
+#include "cli/cli_common.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <system_error>
+
+const std::vector<CliCommand>& CliCommands() {
+    static const std::vector<CliCommand> commands = [] {
+        std::vector<CliCommand> list;
+        AddImageCommands(list);
+        return list;
+    }();
+    return commands;
+}
+
+int Fail(int status, std::string_view message) {
+    std::cerr << "kestra-cli: " << message << '\n';
+    return status;
+}
+
+std::filesystem::path ProgramDirectory() {
+    if (const char* home = std::getenv("KESTRA_HOME"); home && *home)
+        return std::filesystem::path(home);
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::current_path(ec) : exe.parent_path();
+}
+
+bool IsHelpFlag(std::string_view arg) { return arg == "--help" || arg == "-h"; }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum ExitCode { kExitOk = 0, kExitUsage = 2, kExitFile = 3 };
+
+struct CliCommand {
+    std::string_view name;
+    std::string_view summary; // one line for the program's --help
+    std::string_view help;    // the command's --help text
+    std::function<int(const std::vector<std::string>& args)> run;
+};
+
+// Every command the program offers, in help order.
+const std::vector<CliCommand>& CliCommands();
+void AddImageCommands(std::vector<CliCommand>& commands);
+
+// Prints "kestra-cli: <message>" on stderr and returns the exit status.
+int Fail(int status, std::string_view message);
+
+// Where Default.dat and Program.ini live: $KESTRA_HOME when set, else the executable's folder.
+std::filesystem::path ProgramDirectory();
+
+bool IsHelpFlag(std::string_view arg);

@@ -1,0 +1,137 @@
+#include "image/channel_grid_rules.h"
+
+#include "image/band_limits.h"
+#include "image/channel_record.h"
+#include "image/codecs.h"
+#include "image/finalise.h"
+#include "image/memory_image.h"
+#include "image/region_layout.h"
+
+#include <cstdio>
+
+namespace {
+
+ChannelFieldId OptionField(int column) {
+    switch (column) {
+    case kColPower:
+        return ChannelFieldId::Power;
+    case kColScan:
+        return ChannelFieldId::ScanAdd;
+    case kColBandwidth:
+        return ChannelFieldId::Bandwidth;
+    default:
+        return ChannelFieldId::BusyLock;
+    }
+}
+
+std::string OptionText(const ChannelRecord& record, int column) {
+    const auto& items = GridOptionItems(column);
+    const uint32_t value = record.Get(OptionField(column));
+    // The undefined busy-lock value 3 shows as an empty cell.
+    return value < items.size() ? items[value] : std::string();
+}
+
+int IndexOf(const std::vector<std::string>& items, const std::string& text) {
+    for (size_t i = 0; i < items.size(); ++i)
+        if (items[i] == text)
+            return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace
+
+std::string GridRowLabel(int row) {
+    if (row == kVfoA)
+        return "A VFO";
+    if (row == kVfoB)
+        return "B VFO";
+    if (row < 1 || row > 256)
+        return {};
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%c %03d", row <= 128 ? 'A' : 'B', (row - 1) % 128 + 1);
+    return buf;
+}
+
+const std::vector<std::string>& GridOptionItems(int column) {
+    static const auto items = [] {
+        std::array<std::vector<std::string>, kGridColumns> lists;
+        for (int c = kColPower; c <= kColBusy; ++c)
+            for (auto option : ChannelField(OptionField(c)).options)
+                lists[c].emplace_back(option);
+        return lists;
+    }();
+    static const std::vector<std::string> none;
+    return column >= 0 && column < kGridColumns ? items[column] : none;
+}
+
+const GridRow& NewRowDefaults() {
+    static const GridRow defaults = {"", "", "", kNoTone, kNoTone, "高", "是", "宽", "关"};
+    return defaults;
+}
+
+GridRow LoadGridRow(const MemoryImage& image, const BandLimits& limits, int row) {
+    GridRow cells;
+    cells[kColLabel] = GridRowLabel(row);
+    const ChannelRecord record = ChannelRecord::Load(image, row);
+    if (RecordOffset(row) < 0 || record.IsEmptyForDisplay() ||
+        limits.BandOf(record.RxFreq()) == -1)
+        return cells;
+    cells[kColRxFreq] = FormatFrequencyText(record.RxFreq());
+    if (!record.TxIsEmptyForDisplay())
+        cells[kColTxFreq] = FormatFrequencyText(record.TxFreq());
+    cells[kColRxTone] = DecodeToneCode(record.RxToneLow(), record.RxToneHigh());
+    cells[kColTxTone] = DecodeToneCode(record.TxToneLow(), record.TxToneHigh());
+    for (int c = kColPower; c <= kColBusy; ++c)
+        cells[c] = OptionText(record, c);
+    return cells;
+}
+
+void CommitGridRow(MemoryImage& image, const BandLimits& limits, int row, const GridRow& cells) {
+    if (RecordOffset(row) < 0)
+        return;
+    if (cells[kColRxFreq].empty())
+        return ClearRecord(image, row);
+    ChannelRecord record = ChannelRecord::Load(image, row);
+    const int32_t rx = ParseFrequencyText(cells[kColRxFreq]);
+    record.SetRxFreq(rx);
+    const bool txEmpty = cells[kColTxFreq].empty();
+    const int32_t tx = txEmpty ? 0 : ParseFrequencyText(cells[kColTxFreq]);
+    if (txEmpty) {
+        record.SetNoTxFreq();
+        record.Set(ChannelFieldId::BusyLock, 0);
+    } else {
+        record.SetTxFreq(tx);
+    }
+    DeriveShift(record, rx, tx, txEmpty, limits);
+    const auto rxTone = EncodeToneCode(cells[kColRxTone]);
+    const auto txTone = EncodeToneCode(cells[kColTxTone]);
+    record.SetRxTone(rxTone.first, rxTone.second);
+    record.SetTxTone(txTone.first, txTone.second);
+    record.Set(ChannelFieldId::Power, cells[kColPower] == "高" ? 1 : 0);
+    // Scan and bandwidth change only for one of their two texts; busy lock is always written.
+    for (int c : {kColScan, kColBandwidth}) {
+        const int index = IndexOf(GridOptionItems(c), cells[c]);
+        if (index >= 0)
+            record.Set(OptionField(c), static_cast<uint32_t>(index));
+    }
+    const int busy = IndexOf(GridOptionItems(kColBusy), cells[kColBusy]);
+    record.Set(ChannelFieldId::BusyLock, busy > 0 ? static_cast<uint32_t>(busy) : 0);
+    record.Store(image, row);
+}
+
+std::vector<GridRow> LoadGrid(const MemoryImage& image, BandLimits& limits) {
+    RefreshBandLimitsFromImage(image, limits);
+    std::vector<GridRow> rows;
+    rows.reserve(kRecordCount);
+    for (int row = 1; row <= kRecordCount; ++row)
+        rows.push_back(LoadGridRow(image, limits, row));
+    return rows;
+}
+
+void CommitGrid(MemoryImage& image, const BandLimits& limits, const std::vector<GridRow>& rows,
+                int receiverChip) {
+    for (size_t i = 0; i < rows.size() && i < static_cast<size_t>(kRecordCount); ++i)
+        CommitGridRow(image, limits, static_cast<int>(i) + 1, rows[i]);
+    WriteReceiverChipBlock(image, receiverChip);
+    FinaliseImage(image, limits);
+}

@@ -1,0 +1,75 @@
+#include "image/image_file.h"
+
+#include "image/memory_image.h"
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+static std::string SystemReason() { return std::strerror(errno); }
+
+FileResult LoadImageFile(const fs::path& path, MemoryImage& image) {
+    std::error_code ec;
+    if (fs::is_directory(path, ec))
+        return {FileError::CannotRead, "is a directory"};
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {FileError::CannotOpen, SystemReason()};
+    std::array<uint8_t, kImageSize> buffer{};
+    in.read(reinterpret_cast<char*>(buffer.data()), kImageSize);
+    const auto got = in.gcount();
+    if (in.bad())
+        return {FileError::CannotRead, SystemReason()};
+    if (got < kImageSize)
+        return {FileError::TooShort, std::to_string(got) + " of " + std::to_string(kImageSize) +
+                                         " bytes"};
+    image.Write(0, buffer);
+    return {};
+}
+
+static fs::path SaveTarget(const fs::path& path) {
+    // Replace the file a link points to, not the link.
+    std::error_code ec;
+    if (fs::is_symlink(path, ec)) {
+        const fs::path target = fs::canonical(path, ec);
+        if (!ec)
+            return target;
+    }
+    return path;
+}
+
+static FileResult WriteAll(const fs::path& path, const MemoryImage& image) {
+    errno = 0;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return {FileError::CannotWrite, SystemReason()};
+    const auto bytes = image.Bytes();
+    out.write(reinterpret_cast<const char*>(bytes.data()), kImageSize);
+    out.close();
+    if (!out)
+        return {FileError::CannotWrite, SystemReason()};
+    return {};
+}
+
+FileResult SaveImageFile(const fs::path& path, const MemoryImage& image) {
+    const fs::path target = SaveTarget(path);
+    fs::path temp = target;
+    temp.replace_filename("." + target.filename().string() + ".saving");
+    FileResult result = WriteAll(temp, image);
+    std::error_code ec;
+    if (result.ok()) {
+        if (fs::exists(target, ec))
+            fs::permissions(temp, fs::status(target, ec).permissions(), ec);
+        fs::rename(temp, target, ec);
+        if (ec)
+            result = {FileError::CannotWrite, ec.message()};
+    }
+    if (!result.ok())
+        fs::remove(temp, ec);
+    return result;
+}
