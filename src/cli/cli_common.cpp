@@ -26,4 +26,6 @@ std::filesystem::path ProgramDirectory() {
     return ec ? std::filesystem::current_path(ec) : exe.parent_path();
 }
 
-bool IsHelpFlag(std::string_view arg) { return arg == "--help" || arg == "-h"; }
+bool IsHelpFlag(std::string_view arg) {
+    return arg == "--help" || arg == "-h";
+}

@@ -9,7 +9,7 @@ struct BandLimits;
 struct CalibrationBand {
     int32_t low;
     int32_t high;
-    int32_t fallbackLow;  // used when no working band lies inside the band
+    int32_t fallbackLow; // used when no working band lies inside the band
     int32_t fallbackHigh;
 };
 

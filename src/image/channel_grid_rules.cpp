@@ -73,8 +73,7 @@ GridRow LoadGridRow(const MemoryImage& image, const BandLimits& limits, int row)
     GridRow cells;
     cells[kColLabel] = GridRowLabel(row);
     const ChannelRecord record = ChannelRecord::Load(image, row);
-    if (RecordOffset(row) < 0 || record.IsEmptyForDisplay() ||
-        limits.BandOf(record.RxFreq()) == -1)
+    if (RecordOffset(row) < 0 || record.IsEmptyForDisplay() || limits.BandOf(record.RxFreq()) == -1)
         return cells;
     cells[kColRxFreq] = FormatFrequencyText(record.RxFreq());
     if (!record.TxIsEmptyForDisplay())

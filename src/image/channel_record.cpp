@@ -18,7 +18,9 @@ int BandOfRecord(int record) {
     return -1;
 }
 
-void ClearRecord(MemoryImage& image, int record) { ChannelRecord::Cleared().Store(image, record); }
+void ClearRecord(MemoryImage& image, int record) {
+    ChannelRecord::Cleared().Store(image, record);
+}
 
 ChannelRecord ChannelRecord::Load(const MemoryImage& image, int record) {
     ChannelRecord result;
@@ -94,7 +96,9 @@ void ChannelRecord::SetNoTxFreq() {
         m_bytes[k] = 0xFF;
 }
 
-static bool IsPrintableAscii(uint8_t b) { return b >= 0x20 && b < 0x7F; }
+static bool IsPrintableAscii(uint8_t b) {
+    return b >= 0x20 && b < 0x7F;
+}
 
 std::string ChannelRecord::Name() const {
     const FieldSpec& f = ChannelField(ChannelFieldId::Name);
@@ -120,7 +124,9 @@ static void SetShift(ChannelRecord& record, int direction, int64_t offset) {
     record.Set(ChannelFieldId::ShiftOffset, static_cast<uint32_t>(offset));
 }
 
-static int DirectionOf(int32_t rx, int32_t tx) { return rx > tx ? 1 : 2; }
+static int DirectionOf(int32_t rx, int32_t tx) {
+    return rx > tx ? 1 : 2;
+}
 
 void DeriveShift(ChannelRecord& record, int32_t rx, int32_t tx, bool txEmpty) {
     if (txEmpty || rx == tx)

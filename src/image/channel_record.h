@@ -23,7 +23,7 @@ void ClearRecord(MemoryImage& image, int record);
 
 // A copy of one 32-byte record with field access by the record table. Load, change, Store.
 class ChannelRecord {
-public:
+  public:
     ChannelRecord() { m_bytes.fill(0xFF); }
     static ChannelRecord Load(const MemoryImage& image, int record);
     void Store(MemoryImage& image, int record) const;
@@ -59,7 +59,7 @@ public:
     const std::array<uint8_t, kRecordSize>& Bytes() const { return m_bytes; }
     std::array<uint8_t, kRecordSize>& Bytes() { return m_bytes; }
 
-private:
+  private:
     std::array<uint8_t, kRecordSize> m_bytes;
 };
 

@@ -10,7 +10,9 @@
 
 namespace fs = std::filesystem;
 
-static std::string SystemReason() { return std::strerror(errno); }
+static std::string SystemReason() {
+    return std::strerror(errno);
+}
 
 FileResult LoadImageFile(const fs::path& path, MemoryImage& image) {
     std::error_code ec;
@@ -26,8 +28,8 @@ FileResult LoadImageFile(const fs::path& path, MemoryImage& image) {
     if (in.bad())
         return {FileError::CannotRead, SystemReason()};
     if (got < kImageSize)
-        return {FileError::TooShort, std::to_string(got) + " of " + std::to_string(kImageSize) +
-                                         " bytes"};
+        return {FileError::TooShort,
+                std::to_string(got) + " of " + std::to_string(kImageSize) + " bytes"};
     image.Write(0, buffer);
     return {};
 }

@@ -11,7 +11,7 @@ constexpr int kImageSize = 0x4000;
 // bounds-checked: reads outside the image give 0xFF (erased flash), writes outside it are
 // dropped and range operations report false.
 class MemoryImage {
-public:
+  public:
     MemoryImage() { m_bytes.fill(0x00); }
 
     static bool Contains(int offset, int length = 1) {
@@ -48,6 +48,6 @@ public:
 
     bool operator==(const MemoryImage&) const = default;
 
-private:
+  private:
     std::array<uint8_t, kImageSize> m_bytes;
 };

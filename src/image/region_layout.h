@@ -35,9 +35,28 @@ constexpr int kRecordSize = 32;
 
 // The fields of the 32-byte channel record, in record order; ChannelFieldId indexes the table.
 enum class ChannelFieldId {
-    RxFreq, TxFreq, RxTone, TxTone, SignalType, RepeaterMode, VoiceMode, PttId, Vox, ScanAdd,
-    Power, Bandwidth, BusyLock, Reserved14, ShiftDir, ShiftOffset, Reserved20, Reserved21,
-    Reserved22, Name, Reserved31, Count
+    RxFreq,
+    TxFreq,
+    RxTone,
+    TxTone,
+    SignalType,
+    RepeaterMode,
+    VoiceMode,
+    PttId,
+    Vox,
+    ScanAdd,
+    Power,
+    Bandwidth,
+    BusyLock,
+    Reserved14,
+    ShiftDir,
+    ShiftOffset,
+    Reserved20,
+    Reserved21,
+    Reserved22,
+    Name,
+    Reserved31,
+    Count
 };
 const std::vector<FieldSpec>& ChannelRecordFields();
 const FieldSpec& ChannelField(ChannelFieldId id);

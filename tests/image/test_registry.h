@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Lets each test class of the executable register itself, so main runs them all.
+using TestFactory = std::function<std::unique_ptr<QObject>()>;
+std::vector<TestFactory>& TestRegistry();
+
+template <typename T> struct RegisterTest {
+    RegisterTest() {
+        TestRegistry().push_back([] { return std::make_unique<T>(); });
+    }
+};
+#define KESTRA_REGISTER_TEST(Class) static RegisterTest<Class> s_register##Class
