@@ -80,13 +80,20 @@ static bool IsCSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-double LeadingDecimal(std::string_view text) {
+// Skips leading C-locale white space and one sign; returns the index after them.
+static size_t SkipSpaceAndSign(std::string_view text, bool& negative) {
     size_t i = 0;
     while (i < text.size() && IsCSpace(text[i]))
         ++i;
-    bool negative = false;
+    negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         negative = text[i++] == '-';
+    return i;
+}
+
+double LeadingDecimal(std::string_view text) {
+    bool negative = false;
+    const size_t i = SkipSpaceAndSign(text, negative);
     // Only digits, one point and an exponent continue a number; from_chars would also take
     // "inf" and "nan", which atof-style decimal input never produces from plain digits.
     if (i >= text.size() || !((text[i] >= '0' && text[i] <= '9') || text[i] == '.'))
@@ -106,12 +113,8 @@ double LeadingDecimal(std::string_view text) {
 }
 
 std::optional<ScannedInt> ScanInt(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && IsCSpace(text[i]))
-        ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
+    size_t i = SkipSpaceAndSign(text, negative);
     const size_t digitsStart = i;
     int64_t value = 0;
     bool overflow = false;
