@@ -118,6 +118,54 @@ void CommitGridRow(MemoryImage& image, const BandLimits& limits, int row, const 
     record.Store(image, row);
 }
 
+void CommitFrequencyEditor(GridRow& cells, int row, int column, const std::string& text,
+                           const BandLimits& limits, MemoryImage& image) {
+    const bool isVfo = row == kVfoA || row == kVfoB;
+    const std::string oldRx = cells[kColRxFreq];
+    const int32_t oldRxValue = ParseFrequencyText(oldRx);
+    const int32_t oldTxValue = ParseFrequencyText(cells[kColTxFreq]);
+    const std::string newText = NormaliseFrequencyText(text, limits, FrequencyFallback::Grid);
+    const int32_t v = newText.empty() ? 0 : ParseFrequencyText(newText);
+    if (column == kColRxFreq) {
+        if (newText.empty()) {
+            for (int c = kColRxFreq; c < kGridColumns; ++c)
+                cells[c].clear();
+        } else if (oldRx.empty()) {
+            // A new channel starts from the cleared record and the new-row defaults.
+            for (int c = kColRxTone; c < kGridColumns; ++c)
+                cells[c] = NewRowDefaults()[c];
+            cells[kColRxFreq] = cells[kColTxFreq] = newText;
+            ClearRecord(image, row);
+        } else {
+            cells[kColRxFreq] = newText;
+            if (isVfo && !limits.SameBand(oldTxValue, v))
+                cells[kColTxFreq] = newText;
+        }
+    } else if (column == kColTxFreq) {
+        if (oldRx.empty()) {
+            cells[kColTxFreq].clear();
+            return;
+        }
+        // An emptied transmit editor leaves a memory channel's transmit frequency alone.
+        if (!newText.empty())
+            cells[kColTxFreq] = newText;
+        if (isVfo && !limits.SameBand(oldRxValue, v))
+            cells[kColRxFreq] = newText;
+    }
+}
+
+void CommitToneEditor(GridRow& cells, int column, const std::string& text) {
+    if (column < kColRxTone || column > kColTxTone)
+        return;
+    cells[column] = cells[kColRxFreq].empty() ? std::string() : NormaliseToneText(text);
+}
+
+void CommitOptionEditor(GridRow& cells, int column, const std::string& text) {
+    if (column < kColPower || column > kColBusy)
+        return;
+    cells[column] = cells[kColRxFreq].empty() ? std::string() : text;
+}
+
 std::vector<GridRow> LoadGrid(const MemoryImage& image, BandLimits& limits) {
     RefreshBandLimitsFromImage(image, limits);
     std::vector<GridRow> rows;

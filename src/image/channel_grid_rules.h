@@ -34,6 +34,13 @@ GridRow LoadGridRow(const MemoryImage& image, const BandLimits& limits, int row)
 // Writes the row's cells into its record (an empty receive cell clears the record).
 void CommitGridRow(MemoryImage& image, const BandLimits& limits, int row, const GridRow& cells);
 
+// What the in-cell editors do to a row when they commit their text. The frequency editor
+// may also clear the row's record (a receive frequency typed into an empty row).
+void CommitFrequencyEditor(GridRow& cells, int row, int column, const std::string& text,
+                           const BandLimits& limits, MemoryImage& image);
+void CommitToneEditor(GridRow& cells, int column, const std::string& text);
+void CommitOptionEditor(GridRow& cells, int column, const std::string& text);
+
 // Every row of the grid, after refreshing the band limits from the image's band block.
 std::vector<GridRow> LoadGrid(const MemoryImage& image, BandLimits& limits);
 // Commits every row, then rebuilds the receiver-chip block and finalises the image.
