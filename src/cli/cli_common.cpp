@@ -8,6 +8,7 @@ const std::vector<CliCommand>& CliCommands() {
     static const std::vector<CliCommand> commands = [] {
         std::vector<CliCommand> list;
         AddImageCommands(list);
+        AddTransferCommands(list);
         return list;
     }();
     return commands;

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-enum ExitCode { kExitOk = 0, kExitUsage = 2, kExitFile = 3 };
+enum ExitCode { kExitOk = 0, kExitTransfer = 1, kExitUsage = 2, kExitFile = 3 };
 
 struct CliCommand {
     std::string_view name;
@@ -18,6 +18,7 @@ struct CliCommand {
 // Every command the program offers, in help order.
 const std::vector<CliCommand>& CliCommands();
 void AddImageCommands(std::vector<CliCommand>& commands);
+void AddTransferCommands(std::vector<CliCommand>& commands);
 
 // Prints "kestra-cli: <message>" on stderr and returns the exit status.
 int Fail(int status, std::string_view message);

@@ -7,10 +7,12 @@ static void PrintProgramHelp() {
                  "Works with the radio's 16 KiB memory images (.dat files).\n\n"
                  "Commands:\n";
     for (const CliCommand& command : CliCommands())
-        std::cout << "  " << command.name << std::string(12 - command.name.size(), ' ')
+        std::cout << "  " << command.name
+                  << std::string(command.name.size() < 15 ? 15 - command.name.size() : 1, ' ')
                   << command.summary << '\n';
     std::cout << "\nRun 'kestra-cli COMMAND --help' for a command's options.\n"
-                 "Exit status: 0 success, 2 usage error, 3 file error.\n";
+                 "Exit status: 0 success, 1 the exchange with the radio failed, 2 usage error,\n"
+                 "3 file error.\n";
 }
 
 int main(int argc, char** argv) {
