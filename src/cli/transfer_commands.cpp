@@ -208,15 +208,14 @@ void AddTransferCommands(std::vector<CliCommand>& commands) {
                         serviceReadHelp, RunServiceRead});
     commands.push_back({"service-write", "write the calibration or DTMF decoder region",
                         serviceWriteHelp, RunServiceWrite});
-    commands.push_back(
-        {"simulate", "run a simulated radio on a pseudo-terminal",
-         "Usage: kestra-cli simulate [--image FILE] [--pace]\n"
-         "                           [--fault silent|stray|bad-ack:K|short:K|"
-         "hangup:K]\n"
-         "Prints 'device: /dev/pts/N', then answers transfers on that device\n"
-         "until SIGINT or SIGTERM. With --image the radio starts from FILE and\n"
-         "writes its memory back to FILE after each completed write. --pace\n"
-         "makes every byte take its time at 9600 baud. K counts the blocks of a\n"
-         "transfer from 1 (bad-ack:0 is the acknowledge after the identification).\n",
-         RunSimulate});
+    commands.push_back({"simulate", "run a simulated radio on a pseudo-terminal",
+                        "Usage: kestra-cli simulate [--image FILE] [--pace]\n"
+                        "                           [--fault silent|stray|bad-ack:K|short:K|"
+                        "hangup:K]\n"
+                        "Prints 'device: /dev/pts/N', then answers transfers on that device\n"
+                        "until SIGINT or SIGTERM. With --image the radio starts from FILE and\n"
+                        "writes its memory back to FILE after each completed write. --pace\n"
+                        "makes every byte take its time at 9600 baud. K counts the blocks of a\n"
+                        "transfer from 1; 0 is the identification (bad-ack:0, short:0).\n",
+                        RunSimulate});
 }

@@ -64,8 +64,10 @@ PtyLine::FillResult PtyLine::Fill(int timeoutMs) {
     std::array<uint8_t, 256> chunk;
     const ssize_t n = ::read(m_master, chunk.data(), chunk.size());
     if (n <= 0) {
-        // Only a transient state of the pty can get here; do not spin on it.
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        // A purge on the PC's side can wake poll with nothing left to read (EAGAIN). Any
+        // other failure is not expected while the slave is held open; do not spin on it.
+        if (n < 0 && errno != EAGAIN && errno != EINTR)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         return FillResult::Nothing;
     }
     const auto bytes = std::span<const uint8_t>(chunk.data(), static_cast<size_t>(n));

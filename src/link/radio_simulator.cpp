@@ -37,10 +37,10 @@ std::optional<SimulatorFault> ParseSimulatorFault(std::string_view text) {
         return std::nullopt;
     if (name == "bad-ack")
         return SimulatorFault{FaultKind::BadAck, block};
-    if (block == 0)
-        return std::nullopt;
     if (name == "short")
         return SimulatorFault{FaultKind::ShortReply, block};
+    if (block == 0)
+        return std::nullopt;
     if (name == "hangup")
         return SimulatorFault{FaultKind::HangUp, block};
     return std::nullopt;
@@ -148,7 +148,9 @@ bool RadioSimulator::AnswerIdentify() {
         m_line.PushBack(*byte);
         return false;
     }
-    m_line.Send(Ident().bytes);
+    const IdentBlock ident = Ident();
+    const size_t length = FaultAt(FaultKind::ShortReply, 0) ? ident.bytes.size() / 2 : 32;
+    m_line.Send(std::span(ident.bytes.data(), length));
     return true;
 }
 

@@ -15,8 +15,8 @@
 
 enum class FaultKind { None, Silent, StrayByte, BadAck, ShortReply, HangUp };
 
-// One injectable fault. `block` counts the "R"/"W" blocks of a session from 1; a wrong
-// acknowledge at block 0 is the one after the identification.
+// One injectable fault. `block` counts the "R"/"W" blocks of a session from 1; block 0 is
+// the identification (a wrong acknowledge after it, or half of it).
 struct SimulatorFault {
     FaultKind kind = FaultKind::None;
     int block = 0;

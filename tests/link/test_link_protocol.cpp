@@ -52,6 +52,8 @@ class TestLinkProtocol : public QObject {
     void cannotOpenPort_data();
     void cannotOpenPort();
     void radioInfoExchange();
+    void radioInfoFailures_data();
+    void radioInfoFailures();
 };
 
 void TestLinkProtocol::cloneExchange_data() {
@@ -171,6 +173,7 @@ void TestLinkProtocol::faults_data() {
     };
     row("no PG: four program requests", TransferMode::Read, FaultKind::Silent, 0, 4, 0);
     row("wrong acknowledge of the identification", TransferMode::Read, FaultKind::BadAck, 0, 1, 0);
+    row("half an identification", TransferMode::Read, FaultKind::ShortReply, 0, 1, 0);
     row("read: wrong acknowledge at block 5", TransferMode::Read, FaultKind::BadAck, 5, 1, 5);
     row("read: short reply at block 3", TransferMode::Read, FaultKind::ShortReply, 3, 1, 3);
     row("read: short reply at the last block", TransferMode::Read, FaultKind::ShortReply, 389, 1,
@@ -277,6 +280,22 @@ void TestLinkProtocol::radioInfoExchange() {
     QCOMPARE(info.pcVersion.value_or(""), std::string("v2.5.1"));
     QCOMPARE(std::vector<int>(info.bandMhz, info.bandMhz + 4),
              std::vector<int>({136, 174, 400, 480}));
+}
+
+void TestLinkProtocol::radioInfoFailures_data() {
+    QTest::addColumn<SimulatorFault>("fault");
+    QTest::newRow("no PG") << SimulatorFault{FaultKind::Silent, 0};
+    QTest::newRow("half an identification") << SimulatorFault{FaultKind::ShortReply, 0};
+}
+
+void TestLinkProtocol::radioInfoFailures() {
+    QFETCH(SimulatorFault, fault);
+    auto radio = StartRadio(PatternImage(13), fault);
+    QtSerialLink link;
+    RecordingObserver observer;
+    QVERIFY(!ReadRadioIdent(link, radio->DevicePath(), observer));
+    QCOMPARE(observer.messages, QStringList{kMsgCommError});
+    QVERIFY(!EndsWithEnd(ReceivedByRadio(*radio, 8)));
 }
 
 QTEST_GUILESS_MAIN(TestLinkProtocol)

@@ -334,7 +334,8 @@ void TestLinkRules::faultTexts_data() {
     QTest::newRow("bad-ack:0") << "bad-ack:0" << int(FaultKind::BadAck) << 0;
     QTest::newRow("short:12") << "short:12" << int(FaultKind::ShortReply) << 12;
     QTest::newRow("hangup:3") << "hangup:3" << int(FaultKind::HangUp) << 3;
-    QTest::newRow("short:0") << "short:0" << -1 << 0;
+    QTest::newRow("short:0") << "short:0" << int(FaultKind::ShortReply) << 0;
+    QTest::newRow("hangup:0") << "hangup:0" << -1 << 0;
     QTest::newRow("negative") << "hangup:-1" << -1 << 0;
     QTest::newRow("trailing text") << "short:3x" << -1 << 0;
     QTest::newRow("too large") << "short:99999999999" << -1 << 0;
