@@ -3,11 +3,6 @@
 #include <QCoreApplication>
 #include <QTest>
 
-std::vector<TestFactory>& TestRegistry() {
-    static std::vector<TestFactory> registry;
-    return registry;
-}
-
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     int failures = 0;

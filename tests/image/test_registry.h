@@ -8,7 +8,10 @@
 
 // Lets each test class of the executable register itself, so main runs them all.
 using TestFactory = std::function<std::unique_ptr<QObject>()>;
-std::vector<TestFactory>& TestRegistry();
+inline std::vector<TestFactory>& TestRegistry() {
+    static std::vector<TestFactory> registry;
+    return registry;
+}
 
 template <typename T> struct RegisterTest {
     RegisterTest() {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "image/band_limits.h"
+#include "image/memory_image.h"
+
+#include <QString>
+
+#include <atomic>
+#include <string>
+
+// The process-wide values every editor and transfer works on.
+extern MemoryImage g_image;     // the one memory image; documents do not own copies
+extern BandLimits g_bandLimits; // the working band limits, from the built-in values
+extern std::string g_portName;  // "COM1".."COM9", "\\.\COM10" and up
+extern QString g_exeDir;        // program directory with a trailing separator
+extern QString g_radioType;     // "Setup"/"Type" of Program.ini
+extern std::atomic<bool> g_transferBusy;
+
+// The program directory: $KESTRA_HOME when set, else the executable's folder.
+QString ProgramDirectory();
+// Program.ini in the program directory, or in ~/.config/kestra/ when that is not writable.
+QString ProgramIniPath();

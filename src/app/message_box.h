@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Every message box and file dialog of the program goes through here, so tests can answer
+// them without running a modal loop.
+namespace Ui {
+
+struct Responder {
+    std::function<void(const QString& text, const QString& details)> message;
+    std::function<bool(const QString& text)> question; // OK / Cancel
+    std::function<QString(bool save)> fileName;        // empty = cancelled
+};
+
+// Installs a responder for tests; nullptr restores the real dialogs.
+void SetResponder(Responder* responder);
+
+void ShowMessage(QWidget* parent, const QString& text, const QString& details = {});
+bool AskOkCancel(QWidget* parent, const QString& text);
+QString AskOpenFileName(QWidget* parent);
+QString AskSaveFileName(QWidget* parent, const QString& suggestion);
+
+} // namespace Ui

@@ -1,0 +1,170 @@
+#include "app/transfer_dlg.h"
+
+#include "app/app_globals.h"
+#include "app/message_box.h"
+#include "link/busy_claim.h"
+#include "link/port_name.h"
+#include "link/qt_serial_link.h"
+#include "link/transfer_observer.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QVBoxLayout>
+
+// Forwards the worker's calls to the dialog's thread, in order. A message waits until the
+// user has answered it, as the transfer does not go on behind an open message box.
+class CTransferDlgObserver : public TransferObserver {
+  public:
+    explicit CTransferDlgObserver(CTransferDlg* dialog) : m_dialog(dialog) {}
+    void ShowMessage(const std::string& message, const std::string& reason) override {
+        const QString text = QString::fromStdString(message);
+        const QString details = QString::fromStdString(reason);
+        QMetaObject::invokeMethod(
+            m_dialog, [=, this] { m_dialog->ShowMessage(text, details); },
+            Qt::BlockingQueuedConnection);
+    }
+    void SetButtonsEnabled(bool enabled) override {
+        QMetaObject::invokeMethod(
+            m_dialog, [=, this] { m_dialog->SetButtonsEnabled(enabled); }, Qt::QueuedConnection);
+    }
+    void SetProgress(int position, const std::string& percentText) override {
+        const QString text = QString::fromStdString(percentText);
+        QMetaObject::invokeMethod(
+            m_dialog, [=, this] { m_dialog->SetProgress(position, text); }, Qt::QueuedConnection);
+    }
+    void Close() override {
+        QMetaObject::invokeMethod(
+            m_dialog, [this] { m_dialog->CloseFromWorker(); }, Qt::QueuedConnection);
+    }
+
+  private:
+    CTransferDlg* m_dialog;
+};
+
+namespace {
+
+TransferRequest RequestFor(CTransferDlg::Kind kind) {
+    switch (kind) {
+    case CTransferDlg::Kind::Read:
+        return ReadRequest();
+    case CTransferDlg::Kind::Write:
+        return WriteRequest();
+    default:
+        return InitialiseRequest();
+    }
+}
+
+QString TitleFor(CTransferDlg::Kind kind) {
+    switch (kind) {
+    case CTransferDlg::Kind::Read:
+        return QObject::tr("读数据");
+    case CTransferDlg::Kind::Write:
+        return QObject::tr("写数据");
+    default:
+        return QObject::tr("初始化数据");
+    }
+}
+
+int BlockCount(const TransferRange& range) {
+    return (range.end - range.start + 31) / 32;
+}
+
+} // namespace
+
+CTransferDlg::CTransferDlg(QWidget* parent, Kind kind)
+    : QDialog(parent), m_request(RequestFor(kind)), m_percent(new QLabel("0%", this)),
+      m_progress(new QProgressBar(this)), m_start(new QPushButton(tr("开始"), this)),
+      m_exit(new QPushButton(tr("退出"), this)),
+      m_observer(std::make_unique<CTransferDlgObserver>(this)) {
+    setWindowTitle(TitleFor(kind));
+    m_progress->setRange(0, BlockCount(m_request.first) + BlockCount(m_request.second));
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+    m_percent->setAlignment(Qt::AlignCenter);
+    m_start->setDefault(true);
+    connect(m_start, &QPushButton::clicked, this, &CTransferDlg::OnStart);
+    connect(m_exit, &QPushButton::clicked, this, &CTransferDlg::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_start);
+    buttons->addWidget(m_exit);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_progress);
+    layout->addWidget(m_percent);
+    layout->addLayout(buttons);
+    resize(320, 110);
+}
+
+CTransferDlg::~CTransferDlg() {
+    if (m_worker) {
+        m_worker->wait();
+        delete m_worker;
+    }
+}
+
+QString CTransferDlg::PercentText() const {
+    return m_percent->text();
+}
+int CTransferDlg::ProgressValue() const {
+    return m_progress->value();
+}
+int CTransferDlg::ProgressMaximum() const {
+    return m_progress->maximum();
+}
+
+void CTransferDlg::OnStart() {
+    // The flag is claimed here, before the worker exists, so a second press cannot start
+    // a second transfer.
+    auto claim = BusyClaim::TryClaim(g_transferBusy);
+    if (!claim)
+        return;
+    if (m_worker) {
+        m_worker->wait();
+        delete m_worker;
+    }
+    m_running = true;
+    const std::string device = ResolvePortDevice(g_portName, ProgramIniPath().toStdString());
+    auto held = std::make_shared<BusyClaim>(std::move(*claim));
+    m_worker = QThread::create([this, device, held] {
+        QtSerialLink link;
+        m_success = CloneTransfer(m_request, g_image, link, device, *m_observer) || m_success;
+        QMetaObject::invokeMethod(
+            this, [this] { m_running = false; }, Qt::QueuedConnection);
+    });
+    m_worker->start();
+}
+
+void CTransferDlg::SetButtonsEnabled(bool enabled) {
+    m_start->setEnabled(enabled);
+    m_exit->setEnabled(enabled);
+}
+
+void CTransferDlg::SetProgress(int position, const QString& text) {
+    m_progress->setValue(position);
+    m_percent->setText(text);
+}
+
+void CTransferDlg::ShowMessage(const QString& text, const QString& details) {
+    Ui::ShowMessage(this, text, details);
+}
+
+void CTransferDlg::CloseFromWorker() {
+    QDialog::reject();
+}
+
+void CTransferDlg::reject() {
+    // While a transfer runs only the worker ends the dialog.
+    if (m_running)
+        return;
+    QDialog::reject();
+}
+
+void CTransferDlg::closeEvent(QCloseEvent* event) {
+    if (m_running)
+        return event->ignore();
+    QDialog::closeEvent(event);
+}

@@ -1,0 +1,106 @@
+#include "channels/grid_delegate.h"
+
+#include "channels/program_view.h"
+#include "image/channel_grid_rules.h"
+#include "image/codecs.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+int GridColumnOf(const QModelIndex& index) {
+    return index.column() + 1;
+}
+
+QString EditorText(QWidget* editor) {
+    if (auto* edit = qobject_cast<QLineEdit*>(editor))
+        return edit->text();
+    if (auto* combo = qobject_cast<QComboBox*>(editor))
+        return combo->currentText();
+    return {};
+}
+
+} // namespace
+
+CGridDelegate::CGridDelegate(CProgramView* view) : QStyledItemDelegate(view), m_view(view) {}
+
+QWidget* CGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                     const QModelIndex& index) const {
+    const int column = GridColumnOf(index);
+    QWidget* editor = nullptr;
+    if (column <= kColTxFreq) {
+        auto* edit = new QLineEdit(parent);
+        edit->installEventFilter(new CFrequencyKeyFilter(edit));
+        editor = edit;
+    } else {
+        auto* combo = new QComboBox(parent);
+        const bool tone = column <= kColTxTone;
+        combo->setEditable(tone);
+        for (const std::string& item : tone ? ToneList() : GridOptionItems(column))
+            combo->addItem(QString::fromStdString(item));
+        editor = combo;
+    }
+    m_openEditor = editor;
+    return editor;
+}
+
+void CGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    const QString text = index.data().toString();
+    if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+        edit->setText(text);
+        edit->selectAll();
+    } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        if (combo->isEditable())
+            combo->setEditText(text);
+        else
+            combo->setCurrentIndex(combo->findText(text));
+    }
+}
+
+void CGridDelegate::setModelData(QWidget* editor, QAbstractItemModel*,
+                                 const QModelIndex& index) const {
+    m_view->CommitEditorText(index.row() + 1, GridColumnOf(index), EditorText(editor));
+}
+
+void CGridDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const {
+    if (m_openEditor == editor)
+        m_openEditor = nullptr;
+    QStyledItemDelegate::destroyEditor(editor, index);
+}
+
+void CGridDelegate::CommitOpenEditor() {
+    if (QWidget* editor = m_openEditor) {
+        emit commitData(editor);
+        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+bool CGridDelegate::eventFilter(QObject* object, QEvent* event) {
+    auto* editor = qobject_cast<QWidget*>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter in the frequency edit moves down when it was emptied, right otherwise.
+            const bool down = qobject_cast<QLineEdit*>(editor) && EditorText(editor).isEmpty();
+            CommitOpenEditor();
+            m_view->MoveAfterEditor(down);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+}
+
+bool CFrequencyKeyFilter::eventFilter(QObject*, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QString text = key->text();
+    if (text.isEmpty() || key->key() == Qt::Key_Backspace || !text.at(0).isPrint())
+        return false; // navigation and editing keys
+    for (QChar c : text)
+        if (!QStringLiteral("0123456789.").contains(c))
+            return true;
+    return false;
+}

@@ -1,0 +1,290 @@
+#include "channels/program_view.h"
+
+#include "app/app_globals.h"
+#include "app/port_dlg.h"
+#include "app/radio_info_dlg.h"
+#include "app/transfer_dlg.h"
+#include "channels/grid_delegate.h"
+#include "image/channel_record.h"
+#include "image/codecs.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const kHeaders[] = {"接收频率", "发射频率", "接收信令", "发射信令",
+                                "功率",     "扫描",     "带宽",     "繁忙"};
+
+// Column widths in pixels at 96 DPI (1500 and 1000 twips).
+constexpr int kWideColumn = 100;
+constexpr int kNarrowColumn = 67;
+
+} // namespace
+
+CProgramView::CProgramView(QWidget* parent)
+    : QWidget(parent), m_grid(new QTableWidget(kRecordCount, kGridColumns - 1, this)),
+      m_delegate(new CGridDelegate(this)), m_chip(new QComboBox(this)),
+      m_channelEdit(new QPushButton(tr("信道编辑"), this)),
+      m_initialise(new QPushButton(tr("初始化"), this)),
+      m_batch(new QPushButton(tr("批量生成"), this)) {
+    BuildGrid();
+    m_chip->addItems({"5802HE", "5802N", "5802E"});
+    m_chip->setCurrentIndex(2);
+    // Their editors come with the channel dialog and batch generation.
+    m_channelEdit->setEnabled(false);
+    m_batch->setEnabled(false);
+    connect(m_initialise, &QPushButton::clicked, this, &CProgramView::OnInitialise);
+    auto* side = new QVBoxLayout;
+    side->addWidget(m_channelEdit);
+    side->addWidget(m_batch);
+    side->addWidget(m_initialise);
+    side->addSpacing(16);
+    side->addWidget(new QLabel(tr("收音机"), this));
+    side->addWidget(m_chip);
+    side->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(side);
+    LoadGrid();
+}
+
+CProgramView::~CProgramView() = default;
+
+void CProgramView::BuildGrid() {
+    m_grid->setSortingEnabled(false);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setItemDelegate(m_delegate);
+    QStringList headers, labels;
+    for (const char* h : kHeaders)
+        headers << tr(h);
+    for (int row = 1; row <= kRecordCount; ++row)
+        labels << QString::fromStdString(GridRowLabel(row));
+    m_grid->setHorizontalHeaderLabels(headers);
+    m_grid->setVerticalHeaderLabels(labels);
+    m_grid->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    for (int c = 0; c < kGridColumns - 1; ++c)
+        m_grid->setColumnWidth(c, c < 2 ? kWideColumn : kNarrowColumn);
+    for (int r = 0; r < kRecordCount; ++r)
+        for (int c = 0; c < kGridColumns - 1; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            m_grid->setItem(r, c, item);
+        }
+    m_grid->installEventFilter(this);
+    m_grid->viewport()->installEventFilter(this);
+    connect(m_grid, &QTableWidget::cellPressed, this, [this] {
+        if (QApplication::mouseButtons() & Qt::LeftButton)
+            ShowCellEditor();
+    });
+    // Scrolling hands the focus back to the grid, which commits an open editor.
+    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (m_delegate->OpenEditor())
+            m_grid->setFocus();
+    });
+}
+
+QString CProgramView::CellText(int row, int column) const {
+    const QTableWidgetItem* item = m_grid->item(row - 1, column - 1);
+    return item ? item->text() : QString();
+}
+
+void CProgramView::SetCurrentCell(int row, int column) {
+    m_grid->setCurrentCell(row - 1, column - 1);
+}
+
+GridRow CProgramView::RowCells(int row) const {
+    GridRow cells;
+    cells[kColLabel] = GridRowLabel(row);
+    for (int c = 1; c < kGridColumns; ++c)
+        cells[c] = CellText(row, c).toStdString();
+    return cells;
+}
+
+std::vector<GridRow> CProgramView::AllRows() const {
+    std::vector<GridRow> rows;
+    rows.reserve(kRecordCount);
+    for (int row = 1; row <= kRecordCount; ++row)
+        rows.push_back(RowCells(row));
+    return rows;
+}
+
+void CProgramView::SetRowCells(int row, const GridRow& cells) {
+    for (int c = 1; c < kGridColumns; ++c) {
+        QTableWidgetItem* item = m_grid->item(row - 1, c - 1);
+        const QString text = QString::fromStdString(cells[c]);
+        if (item->text() != text)
+            item->setText(text);
+    }
+}
+
+void CProgramView::LoadGrid() {
+    const std::vector<GridRow> rows = ::LoadGrid(g_image, g_bandLimits);
+    m_grid->setUpdatesEnabled(false);
+    for (int row = 1; row <= kRecordCount; ++row)
+        SetRowCells(row, rows[row - 1]);
+    m_grid->setUpdatesEnabled(true);
+}
+
+void CProgramView::CommitOpenEditors() {
+    m_delegate->CommitOpenEditor();
+}
+
+void CProgramView::CommitGrid() {
+    CommitOpenEditors();
+    ::CommitGrid(g_image, g_bandLimits, AllRows(), m_chip->currentIndex());
+}
+
+void CProgramView::ShowCellEditor() {
+    const int row = m_grid->currentRow() + 1;
+    if (row < 1)
+        return;
+    if (CellText(row, kColRxFreq).isEmpty())
+        SetCurrentCell(row, kColRxFreq);
+    m_grid->editItem(m_grid->currentItem());
+}
+
+void CProgramView::CommitEditorText(int row, int column, const QString& text) {
+    GridRow cells = RowCells(row);
+    const std::string value = text.toStdString();
+    if (column <= kColTxFreq)
+        CommitFrequencyEditor(cells, row, column, value, g_bandLimits, g_image);
+    else if (column <= kColTxTone)
+        CommitToneEditor(cells, column, value);
+    else
+        CommitOptionEditor(cells, column, value);
+    SetRowCells(row, cells);
+}
+
+void CProgramView::MoveAfterEditor(bool down) {
+    m_grid->setFocus();
+    HandleGridKey(down ? Qt::Key_Down : Qt::Key_Right);
+}
+
+bool CProgramView::HandleGridKey(int key) {
+    const int row = m_grid->currentRow() + 1, column = m_grid->currentColumn() + 1;
+    const int lastColumn = kGridColumns - 1;
+    if (key == Qt::Key_Right && column == lastColumn && row < kRecordCount)
+        SetCurrentCell(row + 1, 1);
+    else if (key == Qt::Key_Right && column < lastColumn)
+        SetCurrentCell(row, column + 1);
+    else if (key == Qt::Key_Left && column == 1 && row > 1)
+        SetCurrentCell(row - 1, lastColumn);
+    else if (key == Qt::Key_Down && row < kRecordCount)
+        SetCurrentCell(row + 1, column);
+    else
+        return false;
+    return true;
+}
+
+bool CProgramView::eventFilter(QObject* object, QEvent* event) {
+    if (object == m_grid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            ShowCellEditor();
+            return true;
+        }
+        if (key == Qt::Key_Right || key == Qt::Key_Left)
+            return HandleGridKey(key);
+    }
+    if (object == m_grid->viewport() && event->type() == QEvent::Wheel) {
+        // One notch pages the grid.
+        const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+        if (delta != 0) {
+            QScrollBar* bar = m_grid->verticalScrollBar();
+            bar->triggerAction(delta < 0 ? QAbstractSlider::SliderPageStepAdd
+                                         : QAbstractSlider::SliderPageStepSub);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(object, event);
+}
+
+void CProgramView::RunTransfer(int kind) {
+    const auto k = static_cast<CTransferDlg::Kind>(kind);
+    if (k != CTransferDlg::Kind::Read)
+        CommitGrid();
+    CTransferDlg dialog(window(), k);
+    dialog.exec();
+    // Only a complete read changes the image; a failed one leaves the grid as it was.
+    if (k == CTransferDlg::Kind::Read && dialog.Succeeded())
+        LoadGrid();
+}
+
+void CProgramView::OnReadFromRadio() {
+    RunTransfer(int(CTransferDlg::Kind::Read));
+}
+void CProgramView::OnWriteToRadio() {
+    RunTransfer(int(CTransferDlg::Kind::Write));
+}
+void CProgramView::OnInitialise() {
+    RunTransfer(int(CTransferDlg::Kind::Initialise));
+}
+
+void CProgramView::OnPortSettings() {
+    CPortDlg dialog(window(), ProbeSerialDevice);
+    dialog.exec();
+}
+
+void CProgramView::OnRadioInfo() {
+    CRadioInfoDlg dialog(window());
+    dialog.exec();
+}
+
+void CProgramView::PrintChannelList(QPrinter* printer) const {
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    std::vector<QStringList> rows;
+    QStringList header{QString()};
+    for (const char* h : kHeaders)
+        header << tr(h);
+    rows.push_back(header);
+    for (int row = 1; row <= kRecordCount; ++row) {
+        if (CellText(row, kColRxFreq).isEmpty())
+            continue;
+        QStringList cells{QString::fromStdString(GridRowLabel(row))};
+        for (int c = 1; c < kGridColumns; ++c)
+            cells << CellText(row, c);
+        rows.push_back(cells);
+    }
+    QTextTableFormat format;
+    format.setHeaderRowCount(1);
+    format.setCellPadding(3);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    QTextTable* table = cursor.insertTable(int(rows.size()), kGridColumns, format);
+    for (int r = 0; r < int(rows.size()); ++r)
+        for (int c = 0; c < kGridColumns; ++c)
+            table->cellAt(r, c).firstCursorPosition().insertText(rows[r][c]);
+    document.print(printer);
+}
+
+void CProgramView::OnPrint() {
+    CommitOpenEditors();
+    QPrinter printer;
+    QPrintDialog dialog(&printer, window());
+    if (dialog.exec() == QDialog::Accepted)
+        PrintChannelList(&printer);
+}
+
+void CProgramView::OnPrintPreview() {
+    CommitOpenEditors();
+    QPrintPreviewDialog preview(window());
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* printer) { PrintChannelList(printer); });
+    preview.exec();
+}

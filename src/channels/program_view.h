@@ -1,0 +1,67 @@
+#pragma once
+
+#include "image/channel_grid_rules.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class CGridDelegate;
+class QComboBox;
+class QPrinter;
+class QPushButton;
+class QTableWidget;
+
+// The document's view: the channel grid with its in-cell editors, the receiver-chip list
+// and the buttons beside it. The grid holds pending edits as cell texts until CommitGrid.
+class CProgramView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CProgramView(QWidget* parent = nullptr);
+    ~CProgramView() override;
+
+    void LoadGrid();
+    void CommitGrid();
+    void CommitOpenEditors();
+    // Opens the editor of the current cell (an empty row starts in the receive column).
+    void ShowCellEditor();
+
+    // Grid rows are 1..258, grid columns 1..8 (0 is the label).
+    QString CellText(int row, int column) const;
+    void SetCurrentCell(int row, int column);
+    GridRow RowCells(int row) const;
+    std::vector<GridRow> AllRows() const;
+    QTableWidget* Grid() const { return m_grid; }
+    QComboBox* ReceiverChipList() const { return m_chip; }
+
+    // Called by the editors.
+    void CommitEditorText(int row, int column, const QString& text);
+    void MoveAfterEditor(bool down);
+
+    // Commands handled by the view.
+    void OnReadFromRadio();
+    void OnWriteToRadio();
+    void OnInitialise();
+    void OnPortSettings();
+    void OnRadioInfo();
+    void OnPrint();
+    void OnPrintPreview();
+    // The channel list as printed: header row and every row with a receive frequency.
+    void PrintChannelList(QPrinter* printer) const;
+
+  protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+  private:
+    void BuildGrid();
+    void SetRowCells(int row, const GridRow& cells);
+    bool HandleGridKey(int key);
+    void RunTransfer(int kind);
+
+    QTableWidget* m_grid;
+    CGridDelegate* m_delegate;
+    QComboBox* m_chip;
+    QPushButton* m_channelEdit;
+    QPushButton* m_initialise;
+    QPushButton* m_batch;
+};
