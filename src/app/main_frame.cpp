@@ -79,8 +79,11 @@ CMainFrame::CMainFrame()
 }
 
 CMainFrame::~CMainFrame() {
-    // The document windows go with the frame; the menus need no rebuilding then.
+    // The bar and the document windows go first, while their signals still reach a whole
+    // frame; nothing needs updating for them any more.
     m_closing = true;
+    delete m_navigation;
+    delete m_mdi;
 }
 
 QAction* CMainFrame::AddAction(int id, const QString& text, const QString& prompt,
@@ -206,7 +209,10 @@ void CMainFrame::CreateNavigationBar() {
     QAction* toggle = m_actions[kIdNavigationBar];
     toggle->setChecked(true);
     connect(m_navigation, &QDockWidget::visibilityChanged, this,
-            [this, toggle] { toggle->setChecked(!m_navigation->isHidden()); });
+            [this, toggle] {
+                if (!m_closing)
+                    toggle->setChecked(!m_navigation->isHidden());
+            });
     connect(m_navigation, &CNavigationBar::ItemChosen, this, [this](const QString& text) {
         if (text == tr("信道信息"))
             OnChannelInfo();
