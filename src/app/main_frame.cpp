@@ -220,7 +220,11 @@ void CMainFrame::CreateNavigationBar() {
     });
 }
 
+// The resources live in a static library; nothing else would pull them in.
+static void InitResources() { Q_INIT_RESOURCE(kestra); }
+
 void CMainFrame::CreateBackground() {
+    InitResources();
     QPixmap tile;
     if (!tile.load(g_exeDir + "background.bmp"))
         tile.load(":/res/background.bmp");

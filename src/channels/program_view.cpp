@@ -78,6 +78,7 @@ void CProgramView::BuildGrid() {
     m_grid->setHorizontalHeaderLabels(headers);
     m_grid->setVerticalHeaderLabels(labels);
     m_grid->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    m_grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     for (int c = 0; c < kGridColumns - 1; ++c)
         m_grid->setColumnWidth(c, c < 2 ? kWideColumn : kNarrowColumn);
     for (int r = 0; r < kRecordCount; ++r)
