@@ -21,7 +21,9 @@ kestra_build() {
     local dir=$1
     shift
     if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$KESTRA_ROOT" -B "$dir" -G Ninja "$@"
+        local launcher=()
+        command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        cmake -S "$KESTRA_ROOT" -B "$dir" -G Ninja "${launcher[@]}" "$@"
     fi
     cmake --build "$dir"
 }

@@ -11,6 +11,7 @@ std::string g_portName = "COM1";
 QString g_exeDir;
 QString g_radioType;
 std::atomic<bool> g_transferBusy{false};
+QString g_dtmfCallId = QStringLiteral("100");
 
 QString ProgramDirectory() {
     const QString home = qEnvironmentVariable("KESTRA_HOME");

@@ -15,6 +15,7 @@ extern std::string g_portName;  // "COM1".."COM9", "\\.\COM10" and up
 extern QString g_exeDir;        // program directory with a trailing separator
 extern QString g_radioType;     // "Setup"/"Type" of Program.ini
 extern std::atomic<bool> g_transferBusy;
+extern QString g_dtmfCallId; // the auto-dial call identity, "100" at start, kept for the run
 
 // The program directory: $KESTRA_HOME when set, else the executable's folder.
 QString ProgramDirectory();

@@ -4,6 +4,7 @@
 #include "app/app_globals.h"
 #include "app/child_frame.h"
 #include "app/doc_manager.h"
+#include "app/editor_entries.h"
 #include "app/message_box.h"
 #include "app/navigation_bar.h"
 #include "app/program_doc.h"
@@ -142,12 +143,13 @@ void CMainFrame::CreateActions() {
        [this] { ViewCommand(&CProgramView::OnRadioInfo); });
     on(AddAction(kIdChannelInfo, tr("信道信息"), tr("显示信道信息\n信道信息")),
        [this] { OnChannelInfo(); });
-    // Their editors come with later work; they stay visible but disabled.
-    for (auto [id, text] : {std::pair{kIdModel, "机型"},
-                            {kIdOptions, "可选功能"},
-                            {kIdDtmf, "DTMF"},
-                            {kIdFmRadio, "收音机"}})
-        AddAction(id, tr(text), tr(text))->setEnabled(false);
+    on(AddAction(kIdModel, tr("机型"), tr("机型")),
+       [this] { ViewCommand(&CProgramView::OnModelInfo); });
+    on(AddAction(kIdOptions, tr("可选功能"), tr("可选功能")),
+       [this] { Editors::OptionalFeatures(this); });
+    on(AddAction(kIdDtmf, tr("DTMF"), tr("DTMF")), [this] { Editors::Dtmf(this); });
+    on(AddAction(kIdFmRadio, tr("收音机"), tr("收音机")),
+       [this] { ViewCommand(&CProgramView::OnFmReceiver); });
     QAction* navigation = AddAction(kIdNavigationBar, tr("分隔栏"), tr("显示或隐藏分隔栏\n分隔栏"),
                                     QKeySequence("Ctrl+B"));
     navigation->setCheckable(true);
@@ -208,20 +210,24 @@ void CMainFrame::CreateNavigationBar() {
     resizeDocks({m_navigation}, {185}, Qt::Horizontal);
     QAction* toggle = m_actions[kIdNavigationBar];
     toggle->setChecked(true);
-    connect(m_navigation, &QDockWidget::visibilityChanged, this,
-            [this, toggle] {
-                if (!m_closing)
-                    toggle->setChecked(!m_navigation->isHidden());
-            });
+    connect(m_navigation, &QDockWidget::visibilityChanged, this, [this, toggle] {
+        if (!m_closing)
+            toggle->setChecked(!m_navigation->isHidden());
+    });
     connect(m_navigation, &CNavigationBar::ItemChosen, this, [this](const QString& text) {
         if (text == tr("信道信息"))
             OnChannelInfo();
-        // "可选功能" and "DTMF" open their dialogs once those exist.
+        else if (text == tr("可选功能"))
+            Editors::OptionalFeatures(this);
+        else if (text == tr("DTMF"))
+            Editors::Dtmf(this);
     });
 }
 
 // The resources live in a static library; nothing else would pull them in.
-static void InitResources() { Q_INIT_RESOURCE(kestra); }
+static void InitResources() {
+    Q_INIT_RESOURCE(kestra);
+}
 
 void CMainFrame::CreateBackground() {
     InitResources();

@@ -1,6 +1,7 @@
 #include "channels/program_view.h"
 
 #include "app/app_globals.h"
+#include "app/editor_entries.h"
 #include "app/port_dlg.h"
 #include "app/radio_info_dlg.h"
 #include "app/transfer_dlg.h"
@@ -45,9 +46,8 @@ CProgramView::CProgramView(QWidget* parent)
     BuildGrid();
     m_chip->addItems({"5802HE", "5802N", "5802E"});
     m_chip->setCurrentIndex(2);
-    // Their editors come with the channel dialog and batch generation.
-    m_channelEdit->setEnabled(false);
-    m_batch->setEnabled(false);
+    connect(m_channelEdit, &QPushButton::clicked, this, &CProgramView::OnChannelEdit);
+    connect(m_batch, &QPushButton::clicked, this, &CProgramView::OnBatchGenerate);
     connect(m_initialise, &QPushButton::clicked, this, &CProgramView::OnInitialise);
     auto* side = new QVBoxLayout;
     side->addWidget(m_channelEdit);
@@ -245,6 +245,30 @@ void CProgramView::OnPortSettings() {
 void CProgramView::OnRadioInfo() {
     CRadioInfoDlg dialog(window());
     dialog.exec();
+}
+
+void CProgramView::OnChannelEdit() {
+    CommitGrid();
+    const int row = std::max(1, m_grid->currentRow() + 1);
+    Editors::ChannelEdit(window(), row, CellText(row, kColRxFreq));
+    LoadGrid();
+    m_grid->setFocus();
+}
+
+void CProgramView::OnBatchGenerate() {
+    // The generator reloads the grid from the image; edits still in it must be there first.
+    CommitGrid();
+    Editors::BatchGenerate(*this);
+}
+
+void CProgramView::OnModelInfo() {
+    CommitGrid();
+    Editors::ModelInfo(window());
+    LoadGrid();
+}
+
+void CProgramView::OnFmReceiver() {
+    Editors::FmReceiver(window());
 }
 
 void CProgramView::PrintChannelList(QPrinter* printer) const {

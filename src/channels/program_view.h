@@ -44,6 +44,10 @@ class CProgramView : public QWidget {
     void OnInitialise();
     void OnPortSettings();
     void OnRadioInfo();
+    void OnChannelEdit();
+    void OnBatchGenerate();
+    void OnModelInfo();
+    void OnFmReceiver();
     void OnPrint();
     void OnPrintPreview();
     // The channel list as printed: header row and every row with a receive frequency.

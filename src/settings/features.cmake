@@ -1,1 +1,2 @@
 # Sources this part adds to kestra_gui (target_sources(kestra_gui PRIVATE ...)).
+target_sources(kestra_gui PRIVATE ${CMAKE_SOURCE_DIR}/src/settings/feature_entries.cpp)
