@@ -1,5 +1,7 @@
 #include "cli/cli_common.h"
 
+#include "image/image_file.h"
+
 #include <cstdlib>
 #include <iostream>
 #include <system_error>
@@ -29,4 +31,20 @@ std::filesystem::path ProgramDirectory() {
 
 bool IsHelpFlag(std::string_view arg) {
     return arg == "--help" || arg == "-h";
+}
+
+std::string DescribeImageFileError(const FileResult& result, const std::string& path) {
+    switch (result.error) {
+    case FileError::CannotOpen:
+        return "cannot open " + path + ": " + result.reason;
+    case FileError::CannotRead:
+        return "cannot read " + path + ": " + result.reason;
+    case FileError::TooShort:
+        return path + " is not a memory image (" + result.reason + ")";
+    case FileError::CannotWrite:
+        return "cannot write " + path + ": " + result.reason;
+    case FileError::None:
+        break;
+    }
+    return {};
 }

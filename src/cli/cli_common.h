@@ -27,3 +27,7 @@ int Fail(int status, std::string_view message);
 std::filesystem::path ProgramDirectory();
 
 bool IsHelpFlag(std::string_view arg);
+
+struct FileResult;
+// One line for the user: why loading or saving the image file at `path` failed.
+std::string DescribeImageFileError(const FileResult& result, const std::string& path);

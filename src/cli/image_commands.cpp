@@ -10,22 +10,6 @@
 
 namespace {
 
-std::string DescribeFileError(const FileResult& result, const std::string& path) {
-    switch (result.error) {
-    case FileError::CannotOpen:
-        return "cannot open " + path + ": " + result.reason;
-    case FileError::CannotRead:
-        return "cannot read " + path + ": " + result.reason;
-    case FileError::TooShort:
-        return path + " is not a memory image (" + result.reason + ")";
-    case FileError::CannotWrite:
-        return "cannot write " + path + ": " + result.reason;
-    case FileError::None:
-        break;
-    }
-    return {};
-}
-
 int RunNew(const std::vector<std::string>& args) {
     std::string output;
     std::filesystem::path defaultFile = ProgramDirectory() / "Default.dat";
@@ -43,7 +27,7 @@ int RunNew(const std::vector<std::string>& args) {
     MemoryImage image;
     BuildNewDocumentImage(image, defaultFile);
     const FileResult saved = SaveImageFile(output, image);
-    return saved.ok() ? kExitOk : Fail(kExitFile, DescribeFileError(saved, output));
+    return saved.ok() ? kExitOk : Fail(kExitFile, DescribeImageFileError(saved, output));
 }
 
 int RunChannels(const std::vector<std::string>& args) {
@@ -52,7 +36,7 @@ int RunChannels(const std::vector<std::string>& args) {
     MemoryImage image;
     const FileResult loaded = LoadImageFile(args[0], image);
     if (!loaded.ok())
-        return Fail(kExitFile, DescribeFileError(loaded, args[0]));
+        return Fail(kExitFile, DescribeImageFileError(loaded, args[0]));
     BandLimits limits;
     for (const GridRow& row : LoadGrid(image, limits)) {
         if (row[kColRxFreq].empty())

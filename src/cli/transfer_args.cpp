@@ -38,19 +38,3 @@ TransferArgs ParseTransferArgs(const std::vector<std::string>& args,
 std::string PortDevice(const std::string& port) {
     return ResolvePortDevice(port, ProgramDirectory() / "Program.ini");
 }
-
-std::string DescribeImageFileError(const FileResult& result, const std::string& path) {
-    switch (result.error) {
-    case FileError::CannotOpen:
-        return "cannot open " + path + ": " + result.reason;
-    case FileError::CannotRead:
-        return "cannot read " + path + ": " + result.reason;
-    case FileError::TooShort:
-        return path + " is not a memory image (" + result.reason + ")";
-    case FileError::CannotWrite:
-        return "cannot write " + path + ": " + result.reason;
-    case FileError::None:
-        break;
-    }
-    return {};
-}

@@ -23,6 +23,3 @@ TransferArgs ParseTransferArgs(const std::vector<std::string>& args,
 
 // The device behind --port: a path as it is, "COMn" through Program.ini and the default table.
 std::string PortDevice(const std::string& port);
-
-// "cannot read X: reason" and the like.
-std::string DescribeImageFileError(const FileResult& result, const std::string& path);
