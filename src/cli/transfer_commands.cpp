@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 
+#include <functional>
 #include <iostream>
 
 namespace {
@@ -47,12 +48,11 @@ int SaveRead(const std::string& out, const MemoryImage& image) {
     return saved.ok() ? kExitOk : Fail(kExitFile, DescribeImageFileError(saved, out));
 }
 
-int RunRead(const std::vector<std::string>& raw) {
-    const TransferArgs args = ParseTransferArgs(raw, {"--port", "-o", "--output", "--base"});
-    const auto out = args.Option("-o") ? args.Option("-o") : args.Option("--output");
-    if (!args.error.empty() || !args.positional.empty() || !args.Option("--port") || !out)
-        return UsageError("read",
-                          args.error.empty() ? "expected --port PORT -o OUT.dat" : args.error);
+// Starts from the --base image (or a blank one), runs the exchange on --port and saves what
+// was read to `out`.
+int ReadAndSave(const TransferArgs& args, const std::string& out,
+                const std::function<bool(MemoryImage&, SerialLink&, const std::string&,
+                                         TransferObserver&)>& exchange) {
     MemoryImage image;
     int status = kExitOk;
     if (!LoadBase(args, image, status))
@@ -60,10 +60,22 @@ int RunRead(const std::vector<std::string>& raw) {
     EnsureQtApplication();
     QtSerialLink link;
     CliObserver observer;
-    const bool ok =
-        CloneTransfer(ReadRequest(), image, link, PortDevice(*args.Option("--port")), observer);
+    const bool ok = exchange(image, link, PortDevice(*args.Option("--port")), observer);
     status = observer.Finish(ok);
-    return ok ? SaveRead(*out, image) : status;
+    return ok ? SaveRead(out, image) : status;
+}
+
+int RunRead(const std::vector<std::string>& raw) {
+    const TransferArgs args = ParseTransferArgs(raw, {"--port", "-o", "--output", "--base"});
+    const auto out = args.Option("-o") ? args.Option("-o") : args.Option("--output");
+    if (!args.error.empty() || !args.positional.empty() || !args.Option("--port") || !out)
+        return UsageError("read",
+                          args.error.empty() ? "expected --port PORT -o OUT.dat" : args.error);
+    return ReadAndSave(args, *out,
+                       [](MemoryImage& image, SerialLink& link, const std::string& device,
+                          TransferObserver& observer) {
+                           return CloneTransfer(ReadRequest(), image, link, device, observer);
+                       });
 }
 
 int RunWriteLike(const std::string& command, const TransferRequest& request,
@@ -131,17 +143,12 @@ int RunServiceRead(const std::vector<std::string>& raw) {
                           args.error.empty()
                               ? "expected --port PORT --region calibration|dtmf-decoder -o OUT.dat"
                               : args.error);
-    MemoryImage image;
-    int status = kExitOk;
-    if (!LoadBase(args, image, status))
-        return status;
-    EnsureQtApplication();
-    QtSerialLink link;
-    CliObserver observer;
-    const bool ok = ServiceTransfer(TransferMode::Read, *region, image, link,
-                                    PortDevice(*args.Option("--port")), observer);
-    status = observer.Finish(ok);
-    return ok ? SaveRead(*out, image) : status;
+    return ReadAndSave(args, *out,
+                       [&](MemoryImage& image, SerialLink& link, const std::string& device,
+                           TransferObserver& observer) {
+                           return ServiceTransfer(TransferMode::Read, *region, image, link, device,
+                                                  observer);
+                       });
 }
 
 int RunServiceWrite(const std::vector<std::string>& raw) {
