@@ -133,7 +133,7 @@ void CTransferDlg::OnStart() {
         QtSerialLink link;
         m_success = CloneTransfer(m_request, g_image, link, device, *m_observer) || m_success;
         QMetaObject::invokeMethod(
-            this, [this] { m_running = false; }, Qt::QueuedConnection);
+            this, [this] { OnWorkerDone(); }, Qt::QueuedConnection);
     });
     m_worker->start();
 }
@@ -153,7 +153,16 @@ void CTransferDlg::ShowMessage(const QString& text, const QString& details) {
 }
 
 void CTransferDlg::CloseFromWorker() {
-    QDialog::reject();
+    // The worker has not stored its result yet; the dialog ends once it has.
+    m_closePending = true;
+}
+
+void CTransferDlg::OnWorkerDone() {
+    m_running = false;
+    if (m_closePending) {
+        m_closePending = false;
+        QDialog::reject();
+    }
 }
 
 void CTransferDlg::reject() {

@@ -42,10 +42,12 @@ class CTransferDlg : public QDialog {
     void SetProgress(int position, const QString& text);
     void ShowMessage(const QString& text, const QString& details);
     void CloseFromWorker();
+    void OnWorkerDone();
 
     TransferRequest m_request;
     std::atomic<bool> m_success{false};
     bool m_running = false;
+    bool m_closePending = false;
     QLabel* m_percent;
     QProgressBar* m_progress;
     QPushButton* m_start;
