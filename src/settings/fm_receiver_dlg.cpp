@@ -44,7 +44,7 @@ CFmReceiverDlg::CFmReceiverDlg(QWidget* parent, MemoryImage& image)
     layout->addWidget(m_channel, 0, 1);
     layout->addWidget(new QLabel(tr("当前频率"), this), 1, 0);
     layout->addWidget(m_current, 1, 1);
-    layout->addWidget(m_grid, 2, 0, 1, 2);
+    layout->addWidget(m_grid, 2, 0, 1, 2, Qt::AlignHCenter);
     m_current->installEventFilter(this);
     m_cellEditor->installEventFilter(this);
     m_cellEditor->hide();
@@ -73,18 +73,25 @@ void CFmReceiverDlg::SetUpGrid() {
             item->setTextAlignment(Qt::AlignCenter);
             m_grid->setItem(r, c, item);
         }
-    const int rowsHeight = m_grid->verticalHeader()->length();
-    m_grid->setMinimumSize(m_grid->horizontalHeader()->length() + 24,
-                           m_grid->horizontalHeader()->sizeHint().height() + rowsHeight + 4);
+    m_grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    // Room for all 20 rows and both columns, so the grid rarely needs to scroll.
+    const int frame = 2 * m_grid->frameWidth();
+    m_grid->setMinimumSize(m_grid->horizontalHeader()->length() + frame,
+                           m_grid->horizontalHeader()->sizeHint().height() +
+                               m_grid->verticalHeader()->length() + frame);
+    m_grid->setMaximumWidth(m_grid->minimumWidth());
+    m_cellEditor->setAlignment(Qt::AlignCenter);
     connect(m_grid, &QTableWidget::cellPressed, this, [this](int row, int) {
         if (QApplication::mouseButtons() & Qt::LeftButton)
             ShowCellEditor(row);
     });
     connect(m_grid, &QTableWidget::currentCellChanged, this, &CFmReceiverDlg::MarkCurrentCell);
-    // Scrolling would leave the editor over the wrong cell: hand the focus back to commit it.
+    // Scrolling would leave the editor over the wrong cell: commit it and hand the focus back.
     connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
-        if (!m_cellEditor->isHidden())
+        if (!m_cellEditor->isHidden()) {
+            CommitCellEditor();
             m_grid->setFocus();
+        }
     });
 }
 
