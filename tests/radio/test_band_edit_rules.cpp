@@ -21,8 +21,6 @@ class TestBandEditRules : public QObject {
     void everyInputEndsInOneRange();
     void mhzText_data();
     void mhzText();
-    void rangeOf_data();
-    void rangeOf();
 };
 
 void TestBandEditRules::rules_data() {
@@ -113,26 +111,6 @@ void TestBandEditRules::mhzText() {
     QFETCH(QString, text);
     QFETCH(int, value);
     QCOMPARE(LimitFromMhzText(text.toStdString()), value);
-}
-
-void TestBandEditRules::rangeOf_data() {
-    QTest::addColumn<int>("value");
-    QTest::addColumn<int>("range");
-    QTest::newRow("below R0") << Mhz(136) - 1 << -1;
-    QTest::newRow("R0 start") << Mhz(136) << 0;
-    QTest::newRow("R0 end") << Mhz(174) << 0;
-    QTest::newRow("between R0 and R1") << Mhz(174) + 1 << -1;
-    QTest::newRow("R1 start") << Mhz(200) << 1;
-    QTest::newRow("R1 end") << Mhz(260) << 1;
-    QTest::newRow("R2 start") << Mhz(400) << 2;
-    QTest::newRow("R2 end") << Mhz(520) << 2;
-    QTest::newRow("above R2") << Mhz(520) + 1 << -1;
-}
-
-void TestBandEditRules::rangeOf() {
-    QFETCH(int, value);
-    QFETCH(int, range);
-    QCOMPARE(PermittedRangeOf(value), range);
 }
 
 KESTRA_REGISTER_TEST(TestBandEditRules);

@@ -44,7 +44,6 @@ void PressCell(CFmReceiverDlg& dialog, int n, int column) {
 class TestFmReceiverDlg : public QObject {
     Q_OBJECT
   private slots:
-    void layout();
     void currentChannel_data();
     void currentChannel();
     void currentFrequencyLeavingEdit_data();
@@ -60,25 +59,6 @@ class TestFmReceiverDlg : public QObject {
     void closeWritesOnlyItsFields();
     void fromTheView();
 };
-
-void TestFmReceiverDlg::layout() {
-    MemoryImage image = ErasedImage();
-    CFmReceiverDlg dialog(nullptr, image);
-    QCOMPARE(dialog.windowTitle(), QString("收音机配置"));
-    QCOMPARE(dialog.Grid()->rowCount(), 20);
-    QCOMPARE(dialog.Grid()->horizontalHeaderItem(0)->text(), QString("信道"));
-    QCOMPARE(dialog.Grid()->horizontalHeaderItem(1)->text(), QString("频率"));
-    QCOMPARE(Cell(dialog, 1, 0), QString("1"));
-    QCOMPARE(Cell(dialog, 20, 0), QString("20"));
-    QCOMPARE(dialog.Grid()->item(19, 1)->textAlignment(), int(Qt::AlignCenter));
-    const int dpi = dialog.logicalDpiX();
-    QCOMPARE(dialog.Grid()->columnWidth(0), 1000 * dpi / 1440);
-    QCOMPARE(dialog.Grid()->columnWidth(1), 1500 * dpi / 1440);
-    QCOMPARE(dialog.ChannelList()->count(), 20);
-    QCOMPARE(dialog.CurrentFrequencyEdit()->maxLength(), 7);
-    QCOMPARE(dialog.CellEditor()->maxLength(), 7);
-    QVERIFY(dialog.CellEditor()->isHidden());
-}
 
 void TestFmReceiverDlg::currentChannel_data() {
     QTest::addColumn<int>("stored");

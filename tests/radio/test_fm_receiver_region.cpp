@@ -19,7 +19,6 @@ class TestFmReceiverRegion : public QObject {
     void normalise();
     void roundTrip_data();
     void roundTrip();
-    void storeKeepsNeighbours();
 };
 
 void TestFmReceiverRegion::encoding_data() {
@@ -146,23 +145,6 @@ void TestFmReceiverRegion::roundTrip() {
     StoreFmReceiver(texts, image);
     QCOMPARE(ImageBytes(image, kFmCurrentFrequency, 8), after);
     QCOMPARE(ImageBytes(image, entry7Offset, 4), entry7After);
-}
-
-void TestFmReceiverRegion::storeKeepsNeighbours() {
-    MemoryImage image;
-    image.FillAll(0x5A);
-    FmReceiverTexts texts;
-    texts.channel = 20;
-    texts.current = "88.000";
-    for (int n = 1; n <= kFmChannelCount; ++n)
-        texts.channels[n - 1] = n % 2 ? "100.100" : "";
-    StoreFmReceiver(texts, image);
-    QCOMPARE(ImageBytes(image, kFmCurrentFrequency, 8), Hex("0080085a145a5a5a"));
-    for (int n = 1; n <= kFmChannelCount; ++n)
-        QCOMPARE(ImageBytes(image, kFmChannelTable + (n - 1) * kFmEntrySize, 4),
-                 n % 2 ? Hex("000110ff") : Hex("ffffffff"));
-    QCOMPARE(image.Byte(kFmCurrentFrequency - 1), uint8_t(0x5A));
-    QCOMPARE(image.Byte(kFmChannelTable + kFmChannelCount * kFmEntrySize), uint8_t(0x5A));
 }
 
 KESTRA_REGISTER_TEST(TestFmReceiverRegion);
