@@ -56,6 +56,9 @@ void CChannelEditDlg::BuildForm() {
         auto* list = new QComboBox(this);
         list->setObjectName(name);
         list->setEditable(true);
+        // Plain edit behaviour: no completion while typing, Enter adds no item.
+        list->setCompleter(nullptr);
+        list->setInsertPolicy(QComboBox::NoInsert);
         return list;
     };
     m_number = makeEdit("channelNumber");
@@ -86,9 +89,8 @@ void CChannelEditDlg::BuildForm() {
         addRow(3 + i / 2, i % 2, OptionLabel(i), m_options[i]);
     addRow(3 + kChannelOptionCount / 2, 1, tr("信道名字"), m_name);
     connect(m_spin, &CSpinArrows::stepped, this, &CChannelEditDlg::OnSpin);
-    for (QWidget* control : {static_cast<QWidget*>(m_number), static_cast<QWidget*>(m_rx),
-                             static_cast<QWidget*>(m_tx), static_cast<QWidget*>(m_rxTone),
-                             static_cast<QWidget*>(m_txTone), static_cast<QWidget*>(m_name)})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_number, m_rx, m_tx, m_rxTone, m_txTone, m_name})
         control->installEventFilter(this);
     for (QComboBox* list : m_options)
         list->installEventFilter(this);
