@@ -148,6 +148,14 @@ void TestChannelEditDlg::emptiedTransmitRestored() {
     Retype(Edit(dialog, "txFreq"), "");
     Edit(dialog, "name")->setFocus();
     QCOMPARE(Edit(dialog, "txFreq")->text(), QString("145.60000"));
+    // After a step to another record, an emptied transmit edit gets that record's text back.
+    PutChannel(2, "0000501400000015");
+    Edit(dialog, "txFreq")->setFocus();
+    QTest::mouseClick(Child<QToolButton>(dialog, "up"), Qt::LeftButton);
+    QVERIFY(Edit(dialog, "txFreq")->hasFocus());
+    Retype(Edit(dialog, "txFreq"), "");
+    Edit(dialog, "name")->setFocus();
+    QCOMPARE(Edit(dialog, "txFreq")->text(), QString("150.00000"));
     // Typed letters never reach the frequency edits.
     Retype(Edit(dialog, "txFreq"), "14a6-");
     QCOMPARE(Edit(dialog, "txFreq")->text(), QString("146"));
