@@ -36,6 +36,7 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxLength, bool frequ
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setMaxLength(maxLength);
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(maxLength + 1, '0')));
     if (frequencyChars)
         new CKeyFilter(edit, kFrequencyChars);
     return edit;
