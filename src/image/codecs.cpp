@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 
 uint8_t ToBcd(int n) {
     return static_cast<uint8_t>((n / 10) * 16 + n % 10);
@@ -55,6 +56,18 @@ int32_t SnapToStep(int32_t value) {
         return value;
     const int32_t step = (value % 625) < (value % 500) ? 625 : 500;
     return value - value % step;
+}
+
+int32_t SnapToNearestStep(int32_t value) {
+    if (value < 0 || value % 250 == 0 || value % 625 == 0)
+        return value;
+    const int64_t v = value;
+    const int64_t candidates[] = {v - v % 250, v - v % 250 + 250, v - v % 625, v - v % 625 + 625};
+    int64_t best = candidates[0];
+    for (int64_t c : candidates)
+        if (c <= INT32_MAX && std::llabs(c - v) < std::llabs(best - v))
+            best = c;
+    return static_cast<int32_t>(best);
 }
 
 std::string NormaliseFrequencyText(std::string_view text, const BandLimits& limits,

@@ -25,6 +25,9 @@ constexpr int32_t kUnfitFrequency = INT32_MIN;
 int32_t ParseFrequencyText(std::string_view text);
 std::string FormatFrequencyText(int32_t value);
 int32_t SnapToStep(int32_t value);
+// The nearest multiple of 2.5 or 6.25 kHz; on equal distances 2.5 kHz before 6.25 kHz and
+// down before up.
+int32_t SnapToNearestStep(int32_t value);
 
 // The dialog falls back to band 0's low limit; the grid empties a zero value and falls back
 // to the low limit of the first configured band.
