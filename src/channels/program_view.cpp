@@ -2,12 +2,14 @@
 
 #include "app/app_globals.h"
 #include "app/editor_entries.h"
+#include "app/main_frame.h"
 #include "app/port_dlg.h"
 #include "app/radio_info_dlg.h"
 #include "app/transfer_dlg.h"
 #include "channels/grid_delegate.h"
 #include "image/channel_record.h"
 #include "image/codecs.h"
+#include "service/service_entries.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -60,6 +62,11 @@ CProgramView::CProgramView(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_grid, 1);
     layout->addLayout(side);
+    // The initialise button belongs to the service mode.
+    if (!g_serviceMode)
+        m_initialise->hide();
+    // Ctrl+F11 reaches the view before whichever of its widgets has the focus.
+    qApp->installEventFilter(this);
     LoadGrid();
 }
 
@@ -193,7 +200,25 @@ bool CProgramView::HandleGridKey(int key) {
     return true;
 }
 
+bool CProgramView::IsServiceKey(const QKeyEvent* event) {
+    return event->key() == Qt::Key_F11 && (event->modifiers() & Qt::ControlModifier);
+}
+
+bool CProgramView::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress && IsServiceKey(static_cast<QKeyEvent*>(event))) {
+        OnServicePassword();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 bool CProgramView::eventFilter(QObject* object, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && object != this && object->isWidgetType() &&
+        isAncestorOf(static_cast<QWidget*>(object)) &&
+        IsServiceKey(static_cast<QKeyEvent*>(event))) {
+        OnServicePassword();
+        return true;
+    }
     if (object == m_grid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -269,6 +294,24 @@ void CProgramView::OnModelInfo() {
 
 void CProgramView::OnFmReceiver() {
     Editors::FmReceiver(window());
+}
+
+void CProgramView::OnParameterAdjust() {
+    Service::ParameterAdjust(window());
+}
+
+void CProgramView::OnServicePassword() {
+    if (!Service::AskServicePassword(window()))
+        return;
+    ShowServiceButton();
+    if (auto* frame = qobject_cast<CMainFrame*>(window()))
+        frame->EnableServiceMode();
+    else
+        g_serviceMode = true;
+}
+
+void CProgramView::ShowServiceButton() {
+    m_initialise->show();
 }
 
 void CProgramView::PrintChannelList(QPrinter* printer) const {

@@ -8,6 +8,7 @@
 
 class CGridDelegate;
 class QComboBox;
+class QKeyEvent;
 class QPrinter;
 class QPushButton;
 class QTableWidget;
@@ -48,6 +49,11 @@ class CProgramView : public QWidget {
     void OnBatchGenerate();
     void OnModelInfo();
     void OnFmReceiver();
+    void OnParameterAdjust();
+    // Ctrl+F11: the service password prompt; a correct entry turns on the service mode.
+    void OnServicePassword();
+    void ShowServiceButton();
+    QPushButton* InitialiseButton() const { return m_initialise; }
     void OnPrint();
     void OnPrintPreview();
     // The channel list as printed: header row and every row with a receive frequency.
@@ -55,11 +61,13 @@ class CProgramView : public QWidget {
 
   protected:
     bool eventFilter(QObject* object, QEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void BuildGrid();
     void SetRowCells(int row, const GridRow& cells);
     bool HandleGridKey(int key);
+    static bool IsServiceKey(const QKeyEvent* event);
     void RunTransfer(int kind);
 
     QTableWidget* m_grid;

@@ -7,8 +7,6 @@
 
 class MemoryImage;
 
-constexpr int kCalibrationRegion = 0x3ED0;
-constexpr int kCalibrationRegionEnd = 0x3F70;
 
 // How an edit's number sits in the image.
 enum class CalibrationEncoding {
