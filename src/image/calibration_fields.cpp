@@ -9,10 +9,10 @@ namespace {
 using E = CalibrationEncoding;
 using F = TextFilter;
 
-CalibrationField Bits(int id, std::string_view label, int offset, int shift, int width,
-                      int maximum, int chars, bool clamp) {
-    return {id, label, offset, shift, width, E::Bits, 0, maximum, chars, 10, F::Digits, clamp,
-            false};
+CalibrationField Bits(int id, std::string_view label, int offset, int shift, int width, int maximum,
+                      int chars, bool clamp) {
+    return {id,      label, offset, shift,     width, E::Bits, 0,
+            maximum, chars, 10,     F::Digits, clamp, false};
 }
 
 CalibrationField Word(int id, std::string_view label, int offset, E encoding, int maximum,

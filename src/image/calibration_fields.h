@@ -7,7 +7,6 @@
 
 class MemoryImage;
 
-
 // How an edit's number sits in the image.
 enum class CalibrationEncoding {
     Bits,      // `width` bits from bit `shift` of the byte at `offset`

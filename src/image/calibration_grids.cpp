@@ -54,8 +54,8 @@ CalibrationLayout SetupGrids(const BandLimits& limits) {
     const int b = CalibrationBandOf(limits.low[1]);
     CalibrationLayout layout;
     layout.dualBand = a != b && a >= 0 && b >= 0;
-    const std::string single = BandLabel(std::min(limits.low[0], limits.low[1]),
-                                         std::max(limits.high[0], limits.high[1]));
+    const std::string single =
+        BandLabel(std::min(limits.low[0], limits.low[1]), std::max(limits.high[0], limits.high[1]));
     const int singleBand = a >= 0 ? a : std::max(b, 0);
     for (int g = 0; g < kCalibrationGridCount; ++g) {
         const CalibrationGridSpec& grid = CalibrationGrids()[g];

@@ -6,8 +6,13 @@
 CSpinEdit::CSpinEdit(QWidget* parent, int minimum, int maximum, int base, TextFilter filter,
                      int maxChars)
     : QAbstractSpinBox(parent), m_minimum(minimum), m_maximum(maximum), m_base(base),
-      m_filter(filter) {
-    lineEdit()->setMaxLength(maxChars);
+      m_filter(filter), m_maxChars(maxChars) {
+    // The limit applies to what the user types or pastes; the program's own texts (a stored
+    // 255 in a two-character edit) are shown whole, so the clamp sees them.
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (text.size() > m_maxChars)
+            SetText(text.left(m_maxChars));
+    });
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     setAccelerated(false);
 }
@@ -56,6 +61,9 @@ void CSpinEdit::keyPressEvent(QKeyEvent* event) {
     for (char32_t c : typed.toUcs4())
         if (!FilterAccepts(m_filter, c))
             return event->accept();
+    const qsizetype kept = Text().size() - lineEdit()->selectedText().size();
+    if (kept + typed.size() > m_maxChars)
+        return event->accept();
     if (m_filter == TextFilter::Digits || m_filter == TextFilter::SignedDigits)
         return QAbstractSpinBox::keyPressEvent(event);
     QKeyEvent upper(event->type(), event->key(), event->modifiers(), typed.toUpper(),

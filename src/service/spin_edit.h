@@ -10,8 +10,7 @@
 class CSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
   public:
-    CSpinEdit(QWidget* parent, int minimum, int maximum, int base, TextFilter filter,
-              int maxChars);
+    CSpinEdit(QWidget* parent, int minimum, int maximum, int base, TextFilter filter, int maxChars);
 
     QString Text() const;
     void SetText(const QString& text);
@@ -35,4 +34,5 @@ class CSpinEdit : public QAbstractSpinBox {
     int m_maximum;
     int m_base;
     TextFilter m_filter;
+    int m_maxChars;
 };
