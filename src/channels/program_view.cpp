@@ -33,6 +33,27 @@ namespace {
 const char* const kHeaders[] = {"接收频率", "发射频率", "接收信令", "发射信令",
                                 "功率",     "扫描",     "带宽",     "繁忙"};
 
+// Sees Ctrl+F11 before whichever widget of the view has the focus, and consumes it.
+class ServiceKeyFilter : public QObject {
+  public:
+    explicit ServiceKeyFilter(CProgramView* view) : QObject(view), m_view(view) {}
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !object->isWidgetType())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F11 || !(key->modifiers() & Qt::ControlModifier))
+            return false;
+        auto* widget = static_cast<QWidget*>(object);
+        if (widget != m_view && !m_view->isAncestorOf(widget))
+            return false;
+        m_view->OnServicePassword();
+        return true;
+    }
+
+  private:
+    CProgramView* m_view;
+};
+
 // Column widths in pixels at 96 DPI (1500 and 1000 twips).
 constexpr int kWideColumn = 100;
 constexpr int kNarrowColumn = 67;
@@ -65,8 +86,7 @@ CProgramView::CProgramView(QWidget* parent)
     // The initialise button belongs to the service mode.
     if (!g_serviceMode)
         m_initialise->hide();
-    // Ctrl+F11 reaches the view before whichever of its widgets has the focus.
-    qApp->installEventFilter(this);
+    qApp->installEventFilter(new ServiceKeyFilter(this));
     LoadGrid();
 }
 
@@ -200,25 +220,7 @@ bool CProgramView::HandleGridKey(int key) {
     return true;
 }
 
-bool CProgramView::IsServiceKey(const QKeyEvent* event) {
-    return event->key() == Qt::Key_F11 && (event->modifiers() & Qt::ControlModifier);
-}
-
-bool CProgramView::event(QEvent* event) {
-    if (event->type() == QEvent::KeyPress && IsServiceKey(static_cast<QKeyEvent*>(event))) {
-        OnServicePassword();
-        return true;
-    }
-    return QWidget::event(event);
-}
-
 bool CProgramView::eventFilter(QObject* object, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && object != this && object->isWidgetType() &&
-        isAncestorOf(static_cast<QWidget*>(object)) &&
-        IsServiceKey(static_cast<QKeyEvent*>(event))) {
-        OnServicePassword();
-        return true;
-    }
     if (object == m_grid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

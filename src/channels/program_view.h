@@ -8,7 +8,6 @@
 
 class CGridDelegate;
 class QComboBox;
-class QKeyEvent;
 class QPrinter;
 class QPushButton;
 class QTableWidget;
@@ -61,13 +60,11 @@ class CProgramView : public QWidget {
 
   protected:
     bool eventFilter(QObject* object, QEvent* event) override;
-    bool event(QEvent* event) override;
 
   private:
     void BuildGrid();
     void SetRowCells(int row, const GridRow& cells);
     bool HandleGridKey(int key);
-    static bool IsServiceKey(const QKeyEvent* event);
     void RunTransfer(int kind);
 
     QTableWidget* m_grid;
