@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 
 CSpinEdit::CSpinEdit(QWidget* parent, int minimum, int maximum, int base, TextFilter filter,
                      int maxChars)
@@ -47,6 +49,17 @@ void CSpinEdit::stepBy(int steps) {
     for (int i = 0; i < std::abs(steps); ++i)
         SetText(QString::fromStdString(
             StepNumberText(Text().toStdString(), step, m_minimum, m_maximum, m_base)));
+}
+
+// Wide enough for the longest text the edit takes.
+QSize CSpinEdit::sizeHint() const {
+    ensurePolished();
+    const QFontMetrics metrics = fontMetrics();
+    const QSize text(metrics.horizontalAdvance(QString(m_maxChars + 1, QLatin1Char('W'))),
+                     lineEdit()->sizeHint().height());
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    return style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this);
 }
 
 QAbstractSpinBox::StepEnabled CSpinEdit::stepEnabled() const {

@@ -23,6 +23,8 @@ class CSpinEdit : public QAbstractSpinBox {
     int Maximum() const { return m_maximum; }
 
     void stepBy(int steps) override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
   protected:
     StepEnabled stepEnabled() const override;

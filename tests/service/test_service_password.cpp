@@ -37,6 +37,19 @@ QList<int> EditMenuIds(const CMainFrame& frame) {
     return ids;
 }
 
+// Triggers the action and reports the class of the modal dialog it opened (closed at once).
+QString DialogOpenedBy(QAction* action) {
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = modal->metaObject()->className();
+            qobject_cast<QDialog*>(modal)->reject();
+        }
+    });
+    action->trigger();
+    return opened;
+}
+
 void PressServiceKey(CProgramView* view) {
     QTest::keyClick(view->Grid(), Qt::Key_F11, Qt::ControlModifier);
 }
@@ -51,6 +64,7 @@ class TestServicePassword : public QObject {
     void prompt();
     void ninthCharacterRefused();
     void serviceModeOpensOnce();
+    void serviceKeyFromACellEditor();
 };
 
 void TestServicePassword::prompt_data() {
@@ -118,6 +132,23 @@ void TestServicePassword::serviceModeOpensOnce() {
     QCOMPARE(EditMenuIds(frame), service);
     QVERIFY(!frame.ActiveView()->InitialiseButton()->isHidden());
     QVERIFY(answers.messages.isEmpty());
+
+    QCOMPARE(DialogOpenedBy(frame.Action(32807)), QString("CParameterAdjustDlg"));
+    QCOMPARE(DialogOpenedBy(frame.Action(32808)), QString("CDtmfDecoderInitDlg"));
+}
+
+void TestServicePassword::serviceKeyFromACellEditor() {
+    TestHome home;
+    AutoResponder answers;
+    CProgramView view;
+    view.SetCurrentCell(3, 1);
+    view.ShowCellEditor();
+    QWidget* editor = view.Grid()->indexWidget(view.Grid()->currentIndex());
+    QVERIFY(editor);
+    AnswerPrompt("KZP730");
+    QTest::keyClick(editor, Qt::Key_F11, Qt::ControlModifier);
+    QVERIFY(g_serviceMode);
+    QVERIFY(!view.InitialiseButton()->isHidden());
 }
 
 KESTRA_REGISTER_TEST(TestServicePassword);
