@@ -138,31 +138,36 @@ QGridLayout* CParameterAdjustDlg::BuildSwitches() {
 
 void CParameterAdjustDlg::SetupGrids() {
     m_layout = ::SetupGrids(g_bandLimits);
-    const int dpiX = logicalDpiX();
     for (int g = 0; g < kCalibrationGridCount; ++g) {
-        const CalibrationGridSpec& spec = CalibrationGrids()[g];
-        const CalibrationGridLayout& rows = m_layout.grids[g];
-        QTableWidget* table = m_grids[g];
-        table->setRowCount(rows.rowCount - 1);
-        table->setColumnCount(int(spec.headers.size()));
-        QStringList headers, labels;
-        for (std::string_view header : spec.headers)
-            headers << tr(header.data());
-        for (const CalibrationGridLine& line : rows.lines)
-            labels << QString::fromStdString(line.bandLabel) + tr(line.suffix.data());
-        table->setHorizontalHeaderLabels(headers);
-        table->setVerticalHeaderLabels(labels);
-        table->verticalHeader()->setFixedWidth(spec.labelWidthTwips * dpiX / 1440);
-        for (int c = 0; c < table->columnCount(); ++c) {
-            table->setColumnWidth(c, spec.dataWidthTwips * dpiX / 1440);
-            table->horizontalHeaderItem(c)->setTextAlignment(Qt::AlignCenter);
-            for (int r = 0; r < table->rowCount(); ++r) {
-                auto* item = new QTableWidgetItem;
-                item->setTextAlignment(Qt::AlignCenter);
-                table->setItem(r, c, item);
-            }
-        }
+        ShapeGrid(g);
         FitGrid(g);
+    }
+}
+
+// Rows, labels, headers, widths (twips at the screen's resolution) and centred cells.
+void CParameterAdjustDlg::ShapeGrid(int grid) {
+    const CalibrationGridSpec& spec = CalibrationGrids()[grid];
+    const CalibrationGridLayout& rows = m_layout.grids[grid];
+    QTableWidget* table = m_grids[grid];
+    table->setRowCount(rows.rowCount - 1);
+    table->setColumnCount(int(spec.headers.size()));
+    QStringList headers, labels;
+    for (std::string_view header : spec.headers)
+        headers << tr(header.data());
+    for (const CalibrationGridLine& line : rows.lines)
+        labels << QString::fromStdString(line.bandLabel) + tr(line.suffix.data());
+    table->setHorizontalHeaderLabels(headers);
+    table->setVerticalHeaderLabels(labels);
+    const int dpi = logicalDpiX();
+    table->verticalHeader()->setFixedWidth(spec.labelWidthTwips * dpi / 1440);
+    for (int c = 0; c < table->columnCount(); ++c) {
+        table->setColumnWidth(c, spec.dataWidthTwips * dpi / 1440);
+        table->horizontalHeaderItem(c)->setTextAlignment(Qt::AlignCenter);
+        for (int r = 0; r < table->rowCount(); ++r) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            table->setItem(r, c, item);
+        }
     }
 }
 

@@ -44,6 +44,7 @@ class CParameterAdjustDlg : public QDialog {
 
   private:
     void BuildGrid(int grid);
+    void ShapeGrid(int grid);
     void FitGrid(int grid);
     void CommitOpenEditor(int grid);
     void LoadGrid(int grid);
