@@ -12,6 +12,7 @@ QString g_exeDir;
 QString g_radioType;
 std::atomic<bool> g_transferBusy{false};
 QString g_dtmfCallId = QStringLiteral("100");
+bool g_serviceMode = false;
 
 QString ProgramDirectory() {
     const QString home = qEnvironmentVariable("KESTRA_HOME");

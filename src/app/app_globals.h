@@ -16,6 +16,9 @@ extern QString g_exeDir;        // program directory with a trailing separator
 extern QString g_radioType;     // "Setup"/"Type" of Program.ini
 extern std::atomic<bool> g_transferBusy;
 extern QString g_dtmfCallId; // the auto-dial call identity, "100" at start, kept for the run
+// Set for the rest of the run by the first correct service password: the service entries
+// and the view's "初始化" button are shown from then on, in every menu and view.
+extern bool g_serviceMode;
 
 // The program directory: $KESTRA_HOME when set, else the executable's folder.
 QString ProgramDirectory();

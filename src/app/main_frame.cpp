@@ -9,6 +9,7 @@
 #include "app/navigation_bar.h"
 #include "app/program_doc.h"
 #include "channels/program_view.h"
+#include "service/service_entries.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -46,6 +47,8 @@ enum CommandId {
     kIdDtmf = 32789,
     kIdModel = 32805,
     kIdFmRadio = 32806,
+    kIdParameterAdjust = 32807,
+    kIdDtmfDecoderInit = 32808,
     kIdRadioInfo = 32809,
 };
 
@@ -150,6 +153,10 @@ void CMainFrame::CreateActions() {
     on(AddAction(kIdDtmf, tr("DTMF"), tr("DTMF")), [this] { Editors::Dtmf(this); });
     on(AddAction(kIdFmRadio, tr("收音机"), tr("收音机")),
        [this] { ViewCommand(&CProgramView::OnFmReceiver); });
+    on(AddAction(kIdParameterAdjust, tr("参数调节"), tr("参数调节")),
+       [this] { ViewCommand(&CProgramView::OnParameterAdjust); });
+    on(AddAction(kIdDtmfDecoderInit, tr("DTMF 初始化"), tr("DTMF 初始化")),
+       [this] { Service::DtmfDecoderInit(this); });
     QAction* navigation = AddAction(kIdNavigationBar, tr("分隔栏"), tr("显示或隐藏分隔栏\n分隔栏"),
                                     QKeySequence("Ctrl+B"));
     navigation->setCheckable(true);
@@ -293,6 +300,8 @@ void CMainFrame::RebuildMenus() {
     QMenu* edit = bar->addMenu(tr("编辑"));
     for (int id : {kIdModel, kIdChannelInfo, kIdOptions, kIdDtmf, kIdFmRadio, kIdRadioInfo})
         edit->addAction(m_actions[id]);
+    if (g_serviceMode)
+        edit->addActions({m_actions[kIdParameterAdjust], m_actions[kIdDtmfDecoderInit]});
     bar->addMenu(tr("编程"))->addActions({m_actions[kIdRead], m_actions[kIdWrite]});
     bar->addMenu(tr("设置"))->addAction(m_actions[kIdPort]);
     bar->addMenu(tr("视图"))
@@ -390,6 +399,15 @@ void CMainFrame::OnChannelInfo() {
         child->showNormal();
         child->setFocus();
     }
+}
+
+void CMainFrame::EnableServiceMode() {
+    if (g_serviceMode)
+        return;
+    g_serviceMode = true;
+    for (CChildFrame* child : Children())
+        child->View()->ShowServiceButton();
+    RebuildMenus();
 }
 
 void CMainFrame::OnToggleNavigationBar() {

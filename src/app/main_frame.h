@@ -41,6 +41,9 @@ class CMainFrame : public QMainWindow {
     bool OnFileSaveAs();
     void OnChannelInfo();
     void OnToggleNavigationBar();
+    // After a correct service password: the service entries at the end of "编辑" and the
+    // "初始化" button of every view, once for the run.
+    void EnableServiceMode();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -2,12 +2,14 @@
 
 #include "app/app_globals.h"
 #include "app/editor_entries.h"
+#include "app/main_frame.h"
 #include "app/port_dlg.h"
 #include "app/radio_info_dlg.h"
 #include "app/transfer_dlg.h"
 #include "channels/grid_delegate.h"
 #include "image/channel_record.h"
 #include "image/codecs.h"
+#include "service/service_entries.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,6 +32,27 @@ namespace {
 
 const char* const kHeaders[] = {"接收频率", "发射频率", "接收信令", "发射信令",
                                 "功率",     "扫描",     "带宽",     "繁忙"};
+
+// Sees Ctrl+F11 before whichever widget of the view has the focus, and consumes it.
+class ServiceKeyFilter : public QObject {
+  public:
+    explicit ServiceKeyFilter(CProgramView* view) : QObject(view), m_view(view) {}
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !object->isWidgetType())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F11 || !(key->modifiers() & Qt::ControlModifier))
+            return false;
+        auto* widget = static_cast<QWidget*>(object);
+        if (widget != m_view && !m_view->isAncestorOf(widget))
+            return false;
+        m_view->OnServicePassword();
+        return true;
+    }
+
+  private:
+    CProgramView* m_view;
+};
 
 // Column widths in pixels at 96 DPI (1500 and 1000 twips).
 constexpr int kWideColumn = 100;
@@ -60,6 +83,10 @@ CProgramView::CProgramView(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_grid, 1);
     layout->addLayout(side);
+    // The initialise button belongs to the service mode.
+    if (!g_serviceMode)
+        m_initialise->hide();
+    qApp->installEventFilter(new ServiceKeyFilter(this));
     LoadGrid();
 }
 
@@ -269,6 +296,24 @@ void CProgramView::OnModelInfo() {
 
 void CProgramView::OnFmReceiver() {
     Editors::FmReceiver(window());
+}
+
+void CProgramView::OnParameterAdjust() {
+    Service::ParameterAdjust(window());
+}
+
+void CProgramView::OnServicePassword() {
+    if (!Service::AskServicePassword(window()))
+        return;
+    ShowServiceButton();
+    if (auto* frame = qobject_cast<CMainFrame*>(window()))
+        frame->EnableServiceMode();
+    else
+        g_serviceMode = true;
+}
+
+void CProgramView::ShowServiceButton() {
+    m_initialise->show();
 }
 
 void CProgramView::PrintChannelList(QPrinter* printer) const {

@@ -48,6 +48,11 @@ class CProgramView : public QWidget {
     void OnBatchGenerate();
     void OnModelInfo();
     void OnFmReceiver();
+    void OnParameterAdjust();
+    // Ctrl+F11: the service password prompt; a correct entry turns on the service mode.
+    void OnServicePassword();
+    void ShowServiceButton();
+    QPushButton* InitialiseButton() const { return m_initialise; }
     void OnPrint();
     void OnPrintPreview();
     // The channel list as printed: header row and every row with a receive frequency.

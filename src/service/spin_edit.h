@@ -1,0 +1,40 @@
+#pragma once
+
+#include "image/numeric_text.h"
+
+#include <QAbstractSpinBox>
+
+// An edit with its spin arrows. The text is the value: the arrows step the number read from
+// the text and wrap at the range ends, typed characters pass the edit's filter (letters in
+// upper case where the filter allows them), and losing the focus clamps the number into range.
+class CSpinEdit : public QAbstractSpinBox {
+    Q_OBJECT
+  public:
+    CSpinEdit(QWidget* parent, int minimum, int maximum, int base, TextFilter filter, int maxChars);
+
+    QString Text() const;
+    void SetText(const QString& text);
+    int Number() const;
+    void SetNumber(int value);
+    // The range clamp: the text's number forced into range, written back in the same base.
+    void Clamp();
+    void SelectAllText();
+    int Minimum() const { return m_minimum; }
+    int Maximum() const { return m_maximum; }
+
+    void stepBy(int steps) override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+  protected:
+    StepEnabled stepEnabled() const override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    int m_minimum;
+    int m_maximum;
+    int m_base;
+    TextFilter m_filter;
+    int m_maxChars;
+};

@@ -1,0 +1,156 @@
+#include "../app/app_test_support.h"
+#include "../image/test_helpers.h"
+#include "../image/test_registry.h"
+#include "service_test_support.h"
+
+#include "app/app_globals.h"
+#include "service/dtmf_decoder_init_dlg.h"
+#include "service/spin_edit.h"
+
+#include <QTest>
+
+namespace {
+
+QByteArray Bytes(const std::vector<uint8_t>& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+} // namespace
+
+class TestDtmfDecoderInitDlg : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void showsAndStoresValues();
+    void erasedImageGetsTags();
+    void typing_data();
+    void typing();
+    void spins_data();
+    void spins();
+    void readFromRadio();
+    void failedRead();
+    void writeToRadio();
+};
+
+void TestDtmfDecoderInitDlg::init() {
+    g_image = MemoryImage();
+}
+
+void TestDtmfDecoderInitDlg::showsAndStoresValues() {
+    PutBytes(g_image, 0x3E00, Hex("01c41234"));
+    CDtmfDecoderInitDlg dialog(nullptr);
+    QCOMPARE(dialog.windowTitle(), QString("DTMF 解码初始化"));
+    QCOMPARE(dialog.Edit(0)->Text(), QString("1234"));
+    dialog.Edit(0)->SetText(QString());
+    QTest::keyClicks(dialog.Edit(0), "abcd");
+    QCOMPARE(dialog.Edit(0)->Text(), QString("ABCD"));
+    dialog.reject();
+    QCOMPARE(ImageBytes(g_image, 0x3E00, 4), Hex("01c4abcd"));
+}
+
+void TestDtmfDecoderInitDlg::erasedImageGetsTags() {
+    g_image.FillAll(0xFF);
+    CDtmfDecoderInitDlg dialog(nullptr);
+    for (int i = 0; i < kDecoderValueCount; ++i)
+        QCOMPARE(dialog.Edit(i)->Text(), QString("ffff"));
+    dialog.reject();
+    QCOMPARE(ImageBytes(g_image, 0x3E00, 0x30),
+             Hex("01c4ffff00d5ffff03abffff03acffff01b2ffff01b3ffff"
+                 "01b4ffff01cbffff01bbffff01bcffff01c3ffffffffffff"));
+}
+
+void TestDtmfDecoderInitDlg::typing_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("g is refused") << "1g"
+                                  << "1";
+    QTest::newRow("minus is refused") << "-2"
+                                      << "2";
+    QTest::newRow("upper case") << "fe"
+                                << "FE";
+    QTest::newRow("four characters") << "123456"
+                                     << "1234";
+}
+
+void TestDtmfDecoderInitDlg::typing() {
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    CDtmfDecoderInitDlg dialog(nullptr);
+    CSpinEdit* edit = dialog.Edit(10);
+    edit->SetText(QString());
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->Text(), shown);
+}
+
+void TestDtmfDecoderInitDlg::spins_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("ffff up") << "ffff" << 1 << "0";
+    QTest::newRow("0 down") << "0" << -1 << "ffff";
+    QTest::newRow("9 up") << "9" << 1 << "a";
+}
+
+void TestDtmfDecoderInitDlg::spins() {
+    QFETCH(QString, text);
+    QFETCH(int, step);
+    QFETCH(QString, result);
+    CDtmfDecoderInitDlg dialog(nullptr);
+    dialog.Edit(3)->SetText(text);
+    dialog.Edit(3)->stepBy(step);
+    QCOMPARE(dialog.Edit(3)->Text(), result);
+}
+
+void TestDtmfDecoderInitDlg::readFromRadio() {
+    TestHome home;
+    AutoResponder answers;
+    const MemoryImage radioMemory = PatternedRadioMemory();
+    SimulatedRadio radio(radioMemory);
+    QVERIFY(radio.Start(home));
+    CDtmfDecoderInitDlg dialog(nullptr);
+    dialog.OnReadData();
+    QCOMPARE(answers.messages, QStringList{"读数据成功"});
+    // The radio's tag bytes come in as they are.
+    QCOMPARE(ImageBytes(g_image, 0x3E00, 0x30), ImageBytes(radioMemory, 0x3E00, 0x30));
+    QCOMPARE(ImageBytes(g_image, 0x3E30, 0x10), QByteArray(0x10, '\0'));
+    const int value = radioMemory.Byte(0x3E06) << 8 | radioMemory.Byte(0x3E07);
+    QCOMPARE(dialog.Edit(1)->Text(), QString::number(value, 16));
+    const QByteArray sent = Bytes(radio.simulator.Received());
+    QVERIFY(sent.contains(Hex("523e0020")));
+    QVERIFY(sent.contains(Hex("523e2010")));
+}
+
+void TestDtmfDecoderInitDlg::failedRead() {
+    TestHome home;
+    AutoResponder answers;
+    SimulatedRadio radio(PatternedRadioMemory(), SimulatorFault{FaultKind::BadAck, 2});
+    QVERIFY(radio.Start(home));
+    PutBytes(g_image, 0x3E00, Hex("01c40042"));
+    CDtmfDecoderInitDlg dialog(nullptr);
+    const MemoryImage before = g_image;
+    dialog.OnReadData();
+    QCOMPARE(answers.messages, QStringList{"通信出错"});
+    QVERIFY(g_image == before);
+    QCOMPARE(dialog.Edit(0)->Text(), QString("42"));
+}
+
+void TestDtmfDecoderInitDlg::writeToRadio() {
+    TestHome home;
+    AutoResponder answers;
+    SimulatedRadio radio(PatternedRadioMemory());
+    QVERIFY(radio.Start(home));
+    PutBytes(g_image, 0x3E2C, Hex("a1b2c3d4"));
+    CDtmfDecoderInitDlg dialog(nullptr);
+    dialog.Edit(10)->SetText("beef");
+    dialog.OnWriteData();
+    QCOMPARE(answers.messages, QStringList{"写数据成功"});
+    const MemoryImage written = radio.simulator.Memory();
+    QCOMPARE(ImageBytes(written, 0x3E28, 8), Hex("01c3beefa1b2c3d4"));
+    QCOMPARE(ImageBytes(written, 0x3E00, 0x30), ImageBytes(g_image, 0x3E00, 0x30));
+    const QByteArray sent = Bytes(radio.simulator.Received());
+    QVERIFY(sent.contains(Hex("573e0020")));
+    QVERIFY(sent.contains(Hex("573e2010")));
+}
+
+KESTRA_REGISTER_TEST(TestDtmfDecoderInitDlg);
+#include "test_dtmf_decoder_init_dlg.moc"
