@@ -1,5 +1,7 @@
 #include "channels/grid_delegate.h"
 
+#include "channels/key_filter.h"
+
 #include "channels/program_view.h"
 #include "image/channel_grid_rules.h"
 #include "image/codecs.h"
@@ -32,7 +34,7 @@ QWidget* CGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     QWidget* editor = nullptr;
     if (column <= kColTxFreq) {
         auto* edit = new QLineEdit(parent);
-        edit->installEventFilter(new CFrequencyKeyFilter(edit));
+        new CKeyFilter(edit, kFrequencyChars);
         editor = edit;
     } else {
         auto* combo = new QComboBox(parent);
@@ -90,17 +92,4 @@ bool CGridDelegate::eventFilter(QObject* object, QEvent* event) {
         }
     }
     return QStyledItemDelegate::eventFilter(object, event);
-}
-
-bool CFrequencyKeyFilter::eventFilter(QObject*, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const QString text = key->text();
-    if (text.isEmpty() || key->key() == Qt::Key_Backspace || !text.at(0).isPrint())
-        return false; // navigation and editing keys
-    for (QChar c : text)
-        if (!QStringLiteral("0123456789.").contains(c))
-            return true;
-    return false;
 }

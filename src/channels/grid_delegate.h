@@ -29,13 +29,3 @@ class CGridDelegate : public QStyledItemDelegate {
     CProgramView* m_view;
     mutable QWidget* m_openEditor = nullptr;
 };
-
-// Lets only the characters "0123456789." and backspace through to a frequency edit.
-class CFrequencyKeyFilter : public QObject {
-    Q_OBJECT
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* object, QEvent* event) override;
-};
