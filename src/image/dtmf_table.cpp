@@ -48,8 +48,8 @@ FieldSpec Text(std::string_view name, int id, std::string_view label, int offset
             .label = label};
 }
 
-FieldSpec Number(std::string_view name, int id, std::string_view label, int offset,
-                 NumberRule rule, int maxLength, KeyFilter keys) {
+FieldSpec Number(std::string_view name, int id, std::string_view label, int offset, NumberRule rule,
+                 int maxLength, KeyFilter keys) {
     return {.name = name,
             .offset = offset,
             .encoding = E::Number,
@@ -67,7 +67,11 @@ std::vector<FieldSpec> BuildEncode() {
         ValueList(List("rate", 1093, "速率 (digit/s)", 0x2080, 0, 8, {"6", "8", "10", "15"}, "10"),
                   {83, 63, 50, 34}),
         Number("firstDigitDelay", 1094, "首位数码延迟时间 (ms)", 0x2081,
-               {.storeScale = 50, .min = 100, .max = 1000, .fallback = 200, .roundTo = 100,
+               {.storeScale = 50,
+                .min = 100,
+                .max = 1000,
+                .fallback = 200,
+                .roundTo = 100,
                 .step = 100},
                4, KeyFilter::Digits),
         ToneTime("firstDigitTime", 1096, "首位数码时间 (ms)", 0x2082),
@@ -92,10 +96,10 @@ std::vector<FieldSpec> BuildDecode() {
         List("decodeResponse", 1109, "解码响应", 0x20D9, 0, 2, {"无", "提醒", "回复", "提醒+回复"}),
         // The list shows "开" first, and "开" sets the bit.
         ValueList(List("killEnabled", 1106, "遥毙激活", 0x20D9, 7, 1, {"开", "关"}), {1, 0}),
-        Number("decodeTime", 1112, "解码时间 (s)", 0x20DA,
-               {.textScale = 100, .decimals = 1, .min = 10, .max = 250, .fallback = 250,
-                .step = 10},
-               3, KeyFilter::Digits),
+        Number(
+            "decodeTime", 1112, "解码时间 (s)", 0x20DA,
+            {.textScale = 100, .decimals = 1, .min = 10, .max = 250, .fallback = 250, .step = 10},
+            3, KeyFilter::Digits),
         List("killType", 1107, "遥毙类型", 0x20DC, 0, 8, {"关", "禁止发射", "禁止收发", "遥毙"},
              "关"),
     };

@@ -94,8 +94,7 @@ void ApplyFallback(const FieldSpec& f, FieldState& state) {
 void StoreField(MemoryImage& image, const FieldSpec& f, const FieldState& state) {
     switch (f.encoding) {
     case FieldEncoding::Number:
-        image.SetByte(f.offset,
-                      StoredFromNumber(f.number, ParseNumberText(f.number, state.text)));
+        image.SetByte(f.offset, StoredFromNumber(f.number, ParseNumberText(f.number, state.text)));
         break;
     case FieldEncoding::Greeting:
         WriteGreeting(image, f.offset, f.size, state.text);

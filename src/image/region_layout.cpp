@@ -138,8 +138,7 @@ void CheckNumber(const FieldSpec& f, std::vector<std::string>& problems) {
     for (int v : {r.fallback, r.loadFallback})
         if (v != -1 && (v < r.min || v > r.max))
             problems.push_back(name + ": a fallback lies outside the range");
-    const size_t longest =
-        std::max(FormatNumber(r, r.min).size(), FormatNumber(r, r.max).size());
+    const size_t longest = std::max(FormatNumber(r, r.min).size(), FormatNumber(r, r.max).size());
     if (f.maxLength > 0 && longest > static_cast<size_t>(f.maxLength))
         problems.push_back(name + ": the edit is too short for the range");
 }

@@ -25,7 +25,7 @@ enum class KeyFilter {
     Any,
     AnyUpper,
     Digits,
-    Dtmf, // 0-9, A-D, * and #, typed in either case
+    Dtmf,      // 0-9, A-D, * and #, typed in either case
     Printable, // printable ASCII
 };
 
@@ -54,16 +54,16 @@ struct FieldSpec {
     int width = 8;
     FieldEncoding encoding = FieldEncoding::Byte;
     std::vector<std::string_view> options{};
-    std::vector<int> values{};    // OptionValue: what each item stores
-    std::string_view fallback{};  // lists: the item (by prefix) chosen when none matches
-    int scale = 1;                // OptionNumber
-    int bias = 0;                 // OptionNumber
-    NumberRule number{};          // Number
-    int maxLength = 0;            // characters an edit takes (text and number fields)
+    std::vector<int> values{};   // OptionValue: what each item stores
+    std::string_view fallback{}; // lists: the item (by prefix) chosen when none matches
+    int scale = 1;               // OptionNumber
+    int bias = 0;                // OptionNumber
+    NumberRule number{};         // Number
+    int maxLength = 0;           // characters an edit takes (text and number fields)
     KeyFilter keys = KeyFilter::Any;
-    int id = 0;                   // the control's id
+    int id = 0; // the control's id
     std::string_view label{};
-    bool hidden = false;          // the control exists and takes part, but is never shown
+    bool hidden = false; // the control exists and takes part, but is never shown
 };
 
 bool IsListEncoding(FieldEncoding encoding);
