@@ -5,10 +5,16 @@ namespace {
 using E = FieldEncoding;
 using Items = std::vector<std::string_view>;
 
-const Items kDtmfLetters = {"A", "B", "C", "D", "*", "#"};
-const std::vector<int> kDtmfLetterCodes = {10, 11, 12, 13, 14, 15};
+Items DtmfLetters() {
+    return {"A", "B", "C", "D", "*", "#"};
+}
+std::vector<int> DtmfLetterCodes() {
+    return {10, 11, 12, 13, 14, 15};
+}
 // Items "0", "100", "500", "1000" ms, stored in units of 50 ms.
-const Items kToneTimes = {"0", "100", "500", "1000"};
+Items ToneTimes() {
+    return {"0", "100", "500", "1000"};
+}
 
 FieldSpec List(std::string_view name, int id, std::string_view label, int offset, int shift,
                int width, Items options, std::string_view fallback = {}) {
@@ -30,7 +36,7 @@ FieldSpec ValueList(FieldSpec f, std::vector<int> values) {
 }
 
 FieldSpec ToneTime(std::string_view name, int id, std::string_view label, int offset) {
-    FieldSpec f = List(name, id, label, offset, 0, 8, kToneTimes, "100");
+    FieldSpec f = List(name, id, label, offset, 0, 8, ToneTimes(), "100");
     f.encoding = E::OptionNumber;
     f.scale = 50;
     return f;
@@ -88,8 +94,8 @@ std::vector<FieldSpec> BuildDecode() {
     NumberRule resetTime = kSeconds3To60;
     resetTime.loadFallback = 10;
     return {
-        ValueList(List("groupCall", 1104, "组呼码", 0x20A8, 0, 8, kDtmfLetters, "A"),
-                  kDtmfLetterCodes),
+        ValueList(List("groupCall", 1104, "组呼码", 0x20A8, 0, 8, DtmfLetters(), "A"),
+                  DtmfLetterCodes()),
         Text("killCode", 1108, "遥毙码", 0x20C0, 16, E::KillCode, 15, KeyFilter::Dtmf),
         Text("alarmCode", 1114, "报警码", 0x20D0, 8, E::DtmfString, 8, KeyFilter::AnyUpper),
         Number("resetTime", 1110, "自动复位时间 (s)", 0x20D8, resetTime, 2, KeyFilter::Digits),
@@ -108,8 +114,8 @@ std::vector<FieldSpec> BuildDecode() {
 std::vector<FieldSpec> BuildAutoDial() {
     return {
         Text("selfId", 1212, "自身 ID", 0x20B0, 7, E::DtmfString, 7, KeyFilter::Digits),
-        ValueList(List("separator", 1211, "分隔符", 0x20DD, 0, 8, kDtmfLetters, "A"),
-                  kDtmfLetterCodes),
+        ValueList(List("separator", 1211, "分隔符", 0x20DD, 0, 8, DtmfLetters(), "A"),
+                  DtmfLetterCodes()),
     };
 }
 

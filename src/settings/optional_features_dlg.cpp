@@ -15,6 +15,11 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(MemoryImage& image, QWidget* parent)
     LoadFromImage();
 }
 
+// Destroyed without being closed (its parent went first): still write back.
+COptionalFeaturesDlg::~COptionalFeaturesDlg() {
+    StoreToImage();
+}
+
 void COptionalFeaturesDlg::InitLists() {
     m_form->InitLists();
 }

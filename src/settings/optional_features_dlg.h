@@ -12,6 +12,7 @@ class COptionalFeaturesDlg : public QDialog {
     Q_OBJECT
   public:
     COptionalFeaturesDlg(MemoryImage& image, QWidget* parent);
+    ~COptionalFeaturesDlg() override;
 
     void InitLists();
     void LoadFromImage();
