@@ -111,7 +111,7 @@ void TestFieldCodec::roundTrip_data() {
     row("kill enabled: bit clear shows off", "decode", "killEnabled", "00", "关", "00");
     row("decode time 250", "decode", "decodeTime", "fa", "2.5", "fa");
     row("decode time 230 stays 230", "decode", "decodeTime", "e6", "2.3", "e6");
-    row("decode time 5 becomes 250", "decode", "decodeTime", "05", "2.5", "fa");
+    row("decode time 5 shows 0.1 and is stored as 10", "decode", "decodeTime", "05", "0.1", "0a");
     row("decode time 10", "decode", "decodeTime", "0a", "0.1", "0a");
     row("kill type 4 falls back to off", "decode", "killType", "04", "关", "00");
     row("kill type kill", "decode", "killType", "03", "遥毙", "03");
