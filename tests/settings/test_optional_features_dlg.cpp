@@ -121,8 +121,8 @@ void TestOptionalFeaturesDlg::greetingFilter_data() {
     QTest::newRow("five letters") << "Hello"
                                   << ""
                                   << "Hello" << QByteArray("Hello  ");
-    QTest::newRow("Chinese typed") << "A中B"
-                                   << ""
+    QTest::newRow("Chinese between letters") << "AB"
+                                   << "中"
                                    << "AB" << QByteArray("AB     ");
     QTest::newRow("Chinese composed") << "A"
                                       << "中文"
