@@ -1,5 +1,13 @@
 #include "image/region_layout.h"
 
+#include "image/field_codec.h"
+#include "image/number_field.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <map>
+
 const std::vector<FieldSpec>& ChannelRecordFields() {
     using E = FieldEncoding;
     static const std::vector<FieldSpec> fields = {
@@ -58,4 +66,131 @@ std::span<const RegionSpec> ImageRegions() {
         {"calibration band points", 0x3F70, 0x3FAC},
     };
     return regions;
+}
+
+bool IsListEncoding(FieldEncoding encoding) {
+    return encoding == FieldEncoding::Option || encoding == FieldEncoding::OptionNumber ||
+           encoding == FieldEncoding::OptionValue;
+}
+
+uint8_t FieldMask(const FieldSpec& f, int k) {
+    if (k < 0 || k >= f.size || f.shift < 0 || f.width < 1 || f.shift + f.width > 8)
+        return 0;
+    return static_cast<uint8_t>(((1u << f.width) - 1u) << f.shift);
+}
+
+namespace {
+
+std::string Hex(int offset) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "0x%04X", static_cast<unsigned>(offset));
+    return buf;
+}
+
+// The raw values an item of the list stores, one per item.
+std::vector<int> StoredValues(const FieldSpec& f) {
+    std::vector<int> stored;
+    for (size_t i = 0; i < f.options.size(); ++i) {
+        if (f.encoding == FieldEncoding::OptionValue)
+            stored.push_back(i < f.values.size() ? f.values[i] : -1);
+        else if (f.encoding == FieldEncoding::OptionNumber)
+            stored.push_back(f.scale > 0 && (ItemNumber(f.options[i]) - f.bias) % f.scale == 0
+                                 ? (ItemNumber(f.options[i]) - f.bias) / f.scale
+                                 : -1);
+        else
+            stored.push_back(static_cast<int>(i));
+    }
+    return stored;
+}
+
+void CheckList(const FieldSpec& f, std::vector<std::string>& problems) {
+    const std::string name(f.name);
+    if (f.size != 1 || f.options.empty())
+        problems.push_back(name + ": a list is one byte with items");
+    if (f.encoding == FieldEncoding::OptionValue && f.values.size() != f.options.size())
+        problems.push_back(name + ": one stored value per item");
+    const int limit = 1 << f.width;
+    std::vector<bool> covered(static_cast<size_t>(limit), false);
+    for (int v : StoredValues(f)) {
+        if (v < 0 || v >= limit)
+            problems.push_back(name + ": an item does not fit the field");
+        else if (covered[static_cast<size_t>(v)])
+            problems.push_back(name + ": two items store the same value");
+        else
+            covered[static_cast<size_t>(v)] = true;
+    }
+    const bool allCovered = std::find(covered.begin(), covered.end(), false) == covered.end();
+    if (f.fallback.empty() && !allCovered)
+        problems.push_back(name + ": a stored value can have no item, but there is no fallback");
+    if (!f.fallback.empty() && FallbackIndex(f) < 0)
+        problems.push_back(name + ": the fallback names no item");
+}
+
+void CheckNumber(const FieldSpec& f, std::vector<std::string>& problems) {
+    const std::string name(f.name);
+    const NumberRule& r = f.number;
+    if (f.size != 1 || f.width != 8)
+        problems.push_back(name + ": a number is a whole byte");
+    if (r.storeScale < 1 || r.textScale < 1 || r.roundTo < 1 || r.step < 1 || r.decimals < 0)
+        problems.push_back(name + ": scales and steps are positive");
+    if (r.min < 0 || r.min > r.max || r.max / std::max(r.storeScale, 1) > 255)
+        problems.push_back(name + ": the range does not fit a byte");
+    for (int v : {r.fallback, r.loadFallback})
+        if (v != -1 && (v < r.min || v > r.max))
+            problems.push_back(name + ": a fallback lies outside the range");
+    const size_t longest = std::max(FormatNumber(r, r.min).size(), FormatNumber(r, r.max).size());
+    if (f.maxLength > 0 && longest > static_cast<size_t>(f.maxLength))
+        problems.push_back(name + ": the edit is too short for the range");
+}
+
+void CheckText(const FieldSpec& f, std::vector<std::string>& problems) {
+    const int room = f.encoding == FieldEncoding::KillCode ? f.size - 1 : f.size;
+    if (f.width != 8 || f.shift != 0 || f.maxLength < 1 || f.maxLength > room)
+        problems.push_back(std::string(f.name) + ": the text does not fit its bytes");
+}
+
+} // namespace
+
+std::vector<std::string> FieldTableProblems(const std::vector<FieldSpec>& fields, int begin,
+                                            int end) {
+    std::vector<std::string> problems;
+    for (const FieldSpec& f : fields) {
+        const std::string name(f.name);
+        if (f.size < 1 || f.offset < begin || f.offset > end - f.size)
+            problems.push_back(name + ": outside " + Hex(begin) + ".." + Hex(end - 1));
+        if (FieldMask(f, 0) == 0 || (f.size > 1 && f.width != 8))
+            problems.push_back(name + ": bad bit field");
+        if (IsListEncoding(f.encoding))
+            CheckList(f, problems);
+        else if (!f.options.empty())
+            problems.push_back(name + ": items on a field that is not a list");
+        if (f.encoding == FieldEncoding::Number)
+            CheckNumber(f, problems);
+        if (f.encoding == FieldEncoding::Greeting || f.encoding == FieldEncoding::DtmfString ||
+            f.encoding == FieldEncoding::KillCode)
+            CheckText(f, problems);
+    }
+    return problems;
+}
+
+std::vector<std::string> FieldOverlaps(const std::vector<const std::vector<FieldSpec>*>& tables) {
+    std::vector<std::string> overlaps;
+    std::map<int, std::array<std::string_view, 8>> bits;
+    for (const auto* table : tables)
+        for (const FieldSpec& f : *table)
+            for (int k = 0; k < f.size; ++k) {
+                auto& byteOwners = bits[f.offset + k];
+                std::string_view clash;
+                for (int b = 0; b < 8; ++b) {
+                    if (!(FieldMask(f, k) & (1u << b)))
+                        continue;
+                    if (!byteOwners[b].empty())
+                        clash = byteOwners[b];
+                    byteOwners[b] = f.name;
+                }
+                if (!clash.empty())
+                    overlaps.push_back(std::string(clash) + "/" + std::string(f.name) + " at " +
+                                       Hex(f.offset + k));
+            }
+    return overlaps;
 }

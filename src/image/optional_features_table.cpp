@@ -1,0 +1,106 @@
+#include "image/optional_features_table.h"
+
+namespace {
+
+using E = FieldEncoding;
+using Items = std::vector<std::string_view>;
+
+Items OffOn() {
+    return {"关", "开"};
+}
+
+FieldSpec List(std::string_view name, int id, std::string_view label, int offset, int shift,
+               int width, Items options, std::string_view fallback = {}) {
+    return {.name = name,
+            .offset = offset,
+            .shift = shift,
+            .width = width,
+            .encoding = E::Option,
+            .options = std::move(options),
+            .fallback = fallback,
+            .id = id,
+            .label = label};
+}
+
+// A whole-byte list whose items are the numbers stored value + bias.
+FieldSpec NumberList(std::string_view name, int id, std::string_view label, int offset,
+                     Items options, int bias, std::string_view fallback) {
+    FieldSpec f = List(name, id, label, offset, 0, 8, std::move(options), fallback);
+    f.encoding = E::OptionNumber;
+    f.bias = bias;
+    return f;
+}
+
+FieldSpec Hidden(FieldSpec f) {
+    f.hidden = true;
+    return f;
+}
+
+Items OneToNine() {
+    return {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+}
+
+std::vector<FieldSpec> BuildTable() {
+    return {
+        List("txTimeLimit", 1171, "发射限时 (min)", 0x2040, 0, 8,
+             {"关", "30", "60", "90", "120", "150", "180", "210", "240", "270"}, "30"),
+        NumberList("squelch", 1178, "静噪电平", 0x2042,
+                   {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, 0, "4"),
+        List("voxLevel", 1173, "声控电平", 0x2043, 0, 8, OneToNine(), "4"),
+        List("step", 1177, "步进 (kHz)", 0x2044, 0, 8,
+             {"2.5", "5", "6.25", "10", "12.5", "25", "50", "100"}, "12.5"),
+        NumberList("backlightTime", 1166, "背光灯时间", 0x2046,
+                   {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}, 1, "5"),
+        List("voxDelay", 1174, "声控延迟时间 (s)", 0x2048, 0, 8, {"1", "2", "3", "4"}, "3"),
+        List("endTone", 1168, "结束提示音", 0x2049, 0, 1, OffOn()),
+        List("dualTxChannel", 1195, "双待发射信道", 0x2049, 1, 1, {"当前编辑", "当前活动"}),
+        List("keyBeep", 1157, "提示音", 0x2049, 2, 1, OffOn()),
+        List("scanMode", 1170, "扫描模式", 0x2049, 5, 2, {"时间", "载波", "搜索"}, "时间"),
+        List("identSwitch", 1175, "身份识别开关", 0x2049, 7, 1, OffOn()),
+        List("channelMode", 1185, "信道模式", 0x204A, 1, 1, OffOn()),
+        List("autoKeyLock", 1187, "自动锁键盘", 0x204A, 2, 1, OffOn()),
+        List("tailElimination", 1169, "尾音消除", 0x204A, 3, 1, OffOn()),
+        List("backlightMode", 1158, "背光灯模式", 0x204A, 4, 2, {"关", "按键", "继续"}, "按键"),
+        List("backlightColour", 1167, "背光灯颜色", 0x204A, 6, 2, {"1", "2", "3"}, "1"),
+        List("vfoMr", 1180, "VFO/MR", 0x204B, 0, 1, {"MR", "VFO"}),
+        List("dualWatch", 1181, "双频守候", 0x204B, 1, 1, OffOn()),
+        List("mainChannel", 1179, "主信道A/B", 0x204B, 2, 1, {"A", "B"}),
+        List("displayA", 1156, "A信道显示", 0x204B, 3, 2, {"信道", "频率", "名字"}, "频率"),
+        List("displayB", 1164, "B信道显示", 0x204B, 5, 2, {"信道", "频率", "名字"}, "频率"),
+        List("voicePrompt", 1189, "语音播报", 0x204C, 0, 1, OffOn()),
+        List("keypadLock", 1161, "键盘锁", 0x204C, 4, 1, {"开", "关"}),
+        List("radioMonitor", 1188, "收音机监听", 0x204C, 7, 1, OffOn()),
+        List("keyLockMode", 1165, "锁键模式", 0x204D, 0, 2, {"PTT", "Key", "K+S", "All"}),
+        List("powerOnDisplay", 1190, "开机信息显示方式", 0x204D, 2, 2, {"关", "电压", "信息"},
+             "电压"),
+        List("batterySave", 1160, "电池省电", 0x204D, 4, 2, OffOn(), "开"),
+        Hidden(List("tailMode", 1172, "尾音模式", 0x204E, 4, 2, {"频率", "120", "180", "240"})),
+        List("workAreaB", 1182, "B段工作区", 0x204E, 6, 1, {"A", "B"}),
+        List("workAreaA", 1176, "A段工作区", 0x204E, 7, 1, {"A", "B"}),
+        {.name = "greeting",
+         .offset = 0x2060,
+         .size = 7,
+         .encoding = E::Greeting,
+         .maxLength = 7,
+         .keys = KeyFilter::Printable,
+         .id = 1191,
+         .label = "开机问候语编制"},
+        Hidden(List("dualResetTime", 1194, "双待复位时间", 0x2070, 0, 8,
+                    {"关", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}, "关")),
+        {.name = "dualWatchTime",
+         .offset = 0x2071,
+         .encoding = E::Number,
+         .number = {.textScale = 100, .decimals = 2, .min = 1, .max = 255, .fallback = 150},
+         .maxLength = 4,
+         .id = 1192,
+         .label = "双频守候时间",
+         .hidden = true},
+    };
+}
+
+} // namespace
+
+const std::vector<FieldSpec>& OptionalFeatureFields() {
+    static const std::vector<FieldSpec> fields = BuildTable();
+    return fields;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QAbstractSpinBox>
+
+#include <functional>
+
+class QLineEdit;
+
+// An edit with spin arrows whose steps are left to the owner: the text is the owner's, each
+// arrow press (or Up/Down key) calls onStep with +1 or -1.
+class CSpinEdit : public QAbstractSpinBox {
+    Q_OBJECT
+  public:
+    explicit CSpinEdit(QWidget* parent);
+    std::function<void(int direction)> onStep;
+
+    void stepBy(int steps) override;
+    QLineEdit* Edit() const { return lineEdit(); }
+
+  protected:
+    StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+};
