@@ -17,7 +17,8 @@ bool CKeyFilter::eventFilter(QObject* object, QEvent* event) {
     // Keys without a printable text (backspace, arrows, Enter) are not characters.
     if (typed.isEmpty() || !typed.front().isPrint())
         return false;
-    if (std::any_of(typed.begin(), typed.end(), [this](QChar c) { return !m_allowed.contains(c); }))
+    if (!m_allowed.isEmpty() &&
+        std::any_of(typed.begin(), typed.end(), [this](QChar c) { return !m_allowed.contains(c); }))
         return true;
     const int kept = m_edit->text().size() - m_edit->selectedText().size();
     return m_limit > 0 && kept + typed.size() > m_limit;

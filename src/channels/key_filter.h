@@ -6,7 +6,8 @@
 class QLineEdit;
 
 // Discards typed characters outside `allowed` before they reach the edit, and with a limit
-// refuses typing beyond it; texts the program sets may be longer (the label "A VFO").
+// refuses typing beyond it (an empty `allowed` takes every character); texts the program sets may
+// be longer (the label "A VFO").
 class CKeyFilter : public QObject {
     Q_OBJECT
   public:

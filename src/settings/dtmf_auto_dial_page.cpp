@@ -4,7 +4,7 @@
 #include "image/auto_dial_rules.h"
 #include "image/dtmf_table.h"
 #include "settings/field_form.h"
-#include "settings/key_filter.h"
+#include "settings/field_key_filter.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,8 +1,9 @@
 #include "settings/field_form.h"
 
+#include "channels/key_filter.h"
 #include "image/number_field.h"
-#include "settings/key_filter.h"
-#include "settings/spin_edit.h"
+#include "settings/field_key_filter.h"
+#include "settings/step_spin_edit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -47,11 +48,11 @@ QWidget* CFieldForm::MakeControl(const FieldSpec& f, QWidget* parent) {
         InstallKeyFilter(edit, f.keys);
         return edit;
     }
-    auto* spin = new CSpinEdit(parent);
+    auto* spin = new CStepSpinEdit(parent);
     InstallKeyFilter(spin->Edit(), f.keys, spin);
     const size_t i = m_controls.size();
     spin->onStep = [this, i](int direction) { StepNumber(i, direction); };
-    connect(spin, &CSpinEdit::editingFinished, this, [this, i] { NormaliseNumber(i); });
+    connect(spin, &CStepSpinEdit::editingFinished, this, [this, i] { NormaliseNumber(i); });
     return spin;
 }
 
@@ -63,7 +64,9 @@ void CFieldForm::InitLists() {
             for (std::string_view item : f.options)
                 list->addItem(tr(std::string(item).c_str()));
         } else if (f.maxLength > 0) {
-            Edit(f.id)->setMaxLength(f.maxLength);
+            // The limit holds for typing only: a stored value wider than the edit is shown
+            // whole, so the range rule corrects it instead of a cut-off text being stored.
+            new CKeyFilter(Edit(f.id), QString(), f.maxLength);
         }
     }
 }
@@ -128,11 +131,11 @@ QComboBox* CFieldForm::List(int id) const {
 }
 
 QLineEdit* CFieldForm::Edit(int id) const {
-    if (auto* spin = qobject_cast<CSpinEdit*>(Control(id)))
+    if (auto* spin = qobject_cast<CStepSpinEdit*>(Control(id)))
         return spin->Edit();
     return qobject_cast<QLineEdit*>(Control(id));
 }
 
-CSpinEdit* CFieldForm::Spin(int id) const {
-    return qobject_cast<CSpinEdit*>(Control(id));
+CStepSpinEdit* CFieldForm::Spin(int id) const {
+    return qobject_cast<CStepSpinEdit*>(Control(id));
 }

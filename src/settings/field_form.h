@@ -12,7 +12,7 @@ class QComboBox;
 class QGridLayout;
 class QLineEdit;
 class QWidget;
-class CSpinEdit;
+class CStepSpinEdit;
 
 // The controls of one field table: a list for every list field, an edit for every text and an
 // edit with a spin for every number, laid out label beside control in `columns` columns.
@@ -35,7 +35,7 @@ class CFieldForm : public QObject {
     QWidget* Control(int id) const;
     QComboBox* List(int id) const;
     QLineEdit* Edit(int id) const; // also the edit of a number's spin
-    CSpinEdit* Spin(int id) const;
+    CStepSpinEdit* Spin(int id) const;
 
   private:
     QWidget* MakeControl(const FieldSpec& field, QWidget* parent);

@@ -5,7 +5,7 @@
 #include "image/dtmf_text.h"
 #include "image/field_codec.h"
 #include "image/new_document.h"
-#include "settings/key_filter.h"
+#include "settings/field_key_filter.h"
 
 #include <QTest>
 
@@ -135,6 +135,7 @@ void TestFieldCodec::roundTrip() {
     QVERIFY(f);
     QCOMPARE(before.size(), f->size);
     MemoryImage image;
+    image.FillAll(0xFF);
     ApplyBuiltInDefaults(image);
     PutBytes(image, f->offset, before);
     QCOMPARE(ShownText(image, *f), shown);

@@ -12,7 +12,7 @@
 #include "settings/dtmf_dlg.h"
 #include "settings/field_form.h"
 #include "settings/optional_features_dlg.h"
-#include "settings/spin_edit.h"
+#include "settings/step_spin_edit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -48,6 +48,7 @@ void TestOptionalFeaturesDlg::everyWayOfClosingStores_data() {
 void TestOptionalFeaturesDlg::everyWayOfClosingStores() {
     QFETCH(int, way);
     MemoryImage image;
+    image.FillAll(0xFF);
     ApplyBuiltInDefaults(image);
     {
         COptionalFeaturesDlg dialog(image, nullptr);
@@ -94,6 +95,7 @@ void TestOptionalFeaturesDlg::openAndCloseStoresOnlyTheTable() {
 
 void TestOptionalFeaturesDlg::hiddenControlsStillTakePart() {
     MemoryImage image;
+    image.FillAll(0xFF);
     ApplyBuiltInDefaults(image);
     image.SetByte(0x2070, 0x0B);
     image.SetByte(0x2071, 0x00);
@@ -139,6 +141,7 @@ void TestOptionalFeaturesDlg::greetingFilter() {
     QFETCH(QString, shown);
     QFETCH(QByteArray, stored);
     MemoryImage image;
+    image.FillAll(0xFF);
     ApplyBuiltInDefaults(image);
     {
         COptionalFeaturesDlg dialog(image, nullptr);
@@ -157,10 +160,11 @@ void TestOptionalFeaturesDlg::greetingFilter() {
 
 void TestOptionalFeaturesDlg::dualWatchSpinAndFocus() {
     MemoryImage image;
+    image.FillAll(0xFF);
     ApplyBuiltInDefaults(image);
     image.SetByte(0x2071, 255);
     COptionalFeaturesDlg dialog(image, nullptr);
-    CSpinEdit* spin = dialog.Form()->Spin(1192);
+    CStepSpinEdit* spin = dialog.Form()->Spin(1192);
     QVERIFY(spin);
     QCOMPARE(spin->Edit()->text(), QString("2.55"));
     spin->stepBy(1);

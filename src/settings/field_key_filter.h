@@ -11,10 +11,10 @@ class QWidget;
 // Drops typed characters the edit's filter does not take; control keys (backspace, Enter,
 // Esc, shortcuts) pass. Pasted and composed text is cleaned up after the edit as well, and the
 // upper-casing filters turn letters into capitals.
-class CKeyFilter : public QObject {
+class CFieldKeyFilter : public QObject {
     Q_OBJECT
   public:
-    CKeyFilter(KeyFilter filter, QObject* parent);
+    CFieldKeyFilter(KeyFilter filter, QObject* parent);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -8,10 +8,10 @@ class QLineEdit;
 
 // An edit with spin arrows whose steps are left to the owner: the text is the owner's, each
 // arrow press (or Up/Down key) calls onStep with +1 or -1.
-class CSpinEdit : public QAbstractSpinBox {
+class CStepSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
   public:
-    explicit CSpinEdit(QWidget* parent);
+    explicit CStepSpinEdit(QWidget* parent);
     std::function<void(int direction)> onStep;
 
     void stepBy(int steps) override;

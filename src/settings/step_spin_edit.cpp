@@ -1,12 +1,12 @@
-#include "settings/spin_edit.h"
+#include "settings/step_spin_edit.h"
 
 #include <QLineEdit>
 
-CSpinEdit::CSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
+CStepSpinEdit::CStepSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
     setWrapping(true);
 }
 
-void CSpinEdit::stepBy(int steps) {
+void CStepSpinEdit::stepBy(int steps) {
     if (!onStep)
         return;
     for (int k = 0; k < std::abs(steps); ++k)

@@ -1,4 +1,4 @@
-#include "settings/key_filter.h"
+#include "settings/field_key_filter.h"
 
 #include "image/dtmf_text.h"
 
@@ -13,9 +13,10 @@ bool IsControlText(const QString& text) {
 
 } // namespace
 
-CKeyFilter::CKeyFilter(KeyFilter filter, QObject* parent) : QObject(parent), m_filter(filter) {}
+CFieldKeyFilter::CFieldKeyFilter(KeyFilter filter, QObject* parent)
+    : QObject(parent), m_filter(filter) {}
 
-bool CKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+bool CFieldKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
@@ -40,7 +41,7 @@ QString FilterText(KeyFilter filter, const QString& text) {
 void InstallKeyFilter(QLineEdit* edit, KeyFilter filter, QWidget* host) {
     if (filter == KeyFilter::Any)
         return;
-    auto* keys = new CKeyFilter(filter, edit);
+    auto* keys = new CFieldKeyFilter(filter, edit);
     edit->installEventFilter(keys);
     if (host)
         host->installEventFilter(keys);
