@@ -16,6 +16,11 @@ bool SimulatedRadio::Start(const TestHome& home) {
         "Program.ini", "[Ports]\nCOM1=" + QByteArray::fromStdString(simulator.DevicePath()) + "\n");
 }
 
+QByteArray SimulatedRadio::Sent() const {
+    const std::vector<uint8_t> bytes = simulator.Received();
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
 MemoryImage PatternedRadioMemory() {
     MemoryImage memory;
     for (int offset = 0x3E00; offset < 0x3F70; ++offset)
