@@ -75,53 +75,46 @@ void TestBatchGenerator::snapToNearestStep() {
 void TestBatchGenerator::frequencies_data() {
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QString>("expected"); // record=rx/tx; "-" = record left cleared
-    QTest::newRow("defaults fill all channels")
-        << ""
-        << "1=136.00000/136.00000 128=136.00000/136.00000 256=136.00000/136.00000";
-    QTest::newRow("step 12.5 up")
-        << "first=1 last=3 rxStart=145.000 rxStep=12.5"
-        << "1=145.00000/145.00000 2=145.01250/145.01250 3=145.02500/145.02500";
-    QTest::newRow("up past the band top wraps to its bottom")
-        << "first=1 last=3 rxStart=173.990 rxStep=25"
-        << "1=173.99000/173.99000 2=136.00000/136.00000 3=136.02500/136.02500";
-    QTest::newRow("down past the band bottom wraps to its top")
-        << "first=1 last=3 rxStart=136.010 rxStep=25 rxDown=1"
-        << "1=136.01000/136.01000 2=174.00000/174.00000 3=173.97500/173.97500";
-    QTest::newRow("band B wraps inside band B")
-        << "first=129 last=130 rxStart=400.010 rxStep=25 rxDown=1"
-        << "129=400.01000/400.01000 130=480.00000/480.00000";
-    QTest::newRow("step 0 repeats the start") << "first=1 last=3 rxStart=145.5"
-                                              << "1=145.50000/145.50000 3=145.50000/145.50000";
-    QTest::newRow("off-step start is used, the next value snapped")
-        << "first=1 last=2 rxStart=145.001"
-        << "1=145.00100/145.00100 2=145.00000/145.00000";
-    QTest::newRow("start outside both bands becomes band 0's low limit")
-        << "first=1 last=2 rxStart=300 rxStep=25"
-        << "1=136.00000/136.00000 2=136.02500/136.02500";
-    QTest::newRow("offset plus") << "first=1 last=1 rxStart=145 mode=offset offset=0.6"
-                                 << "1=145.00000/145.60000";
-    QTest::newRow("offset minus below the band gives its top")
-        << "first=1 last=1 rxStart=138 mode=offset offset=5 minus=1"
-        << "1=138.00000/174.00000";
-    QTest::newRow("offset plus above the band gives its bottom")
-        << "first=1 last=1 rxStart=172 mode=offset offset=5"
-        << "1=172.00000/136.00000";
-    QTest::newRow("offset keeps band B channels in band B")
-        << "first=129 last=130 rxStart=435 rxStep=25 mode=offset offset=5 minus=1"
-        << "129=435.00000/430.00000 130=435.02500/430.02500";
-    QTest::newRow("offset wraps inside band B")
-        << "first=129 last=129 rxStart=402 mode=offset offset=5 minus=1"
-        << "129=402.00000/480.00000";
-    QTest::newRow("own transmit start steps down")
-        << "first=1 last=3 rxStart=145 mode=own txStart=150 txStep=25 txDown=1"
-        << "1=145.00000/150.00000 2=145.00000/149.97500 3=145.00000/149.95000";
-    QTest::newRow("own transmit start wraps")
-        << "first=1 last=2 rxStart=145 mode=own txStart=136 txStep=25 txDown=1"
-        << "1=145.00000/136.00000 2=145.00000/174.00000";
-    QTest::newRow("first above last writes nothing") << "first=5 last=4 rxStart=145"
-                                                     << "4=-/- 5=-/-";
-    QTest::newRow("range ends at channel 256") << "first=255 last=300 rxStart=145"
-                                               << "256=145.00000/145.00000 257=-/- 258=-/-";
+    const auto row = [](const char* name, const char* a, const char* b) {
+        QTest::newRow(name) << QString(a) << QString(b);
+    };
+    row("defaults fill all channels", "",
+        "1=136.00000/136.00000 128=136.00000/136.00000 256=136.00000/136.00000");
+    row("step 12.5 up", "first=1 last=3 rxStart=145.000 rxStep=12.5",
+        "1=145.00000/145.00000 2=145.01250/145.01250 3=145.02500/145.02500");
+    row("up past the band top wraps to its bottom", "first=1 last=3 rxStart=173.990 rxStep=25",
+        "1=173.99000/173.99000 2=136.00000/136.00000 3=136.02500/136.02500");
+    row("down past the band bottom wraps to its top",
+        "first=1 last=3 rxStart=136.010 rxStep=25 rxDown=1",
+        "1=136.01000/136.01000 2=174.00000/174.00000 3=173.97500/173.97500");
+    row("band B wraps inside band B", "first=129 last=130 rxStart=400.010 rxStep=25 rxDown=1",
+        "129=400.01000/400.01000 130=480.00000/480.00000");
+    row("step 0 repeats the start", "first=1 last=3 rxStart=145.5",
+        "1=145.50000/145.50000 3=145.50000/145.50000");
+    row("off-step start is used, the next value snapped", "first=1 last=2 rxStart=145.001",
+        "1=145.00100/145.00100 2=145.00000/145.00000");
+    row("start outside both bands becomes band 0's low limit",
+        "first=1 last=2 rxStart=300 rxStep=25", "1=136.00000/136.00000 2=136.02500/136.02500");
+    row("offset plus", "first=1 last=1 rxStart=145 mode=offset offset=0.6",
+        "1=145.00000/145.60000");
+    row("offset minus below the band gives its top",
+        "first=1 last=1 rxStart=138 mode=offset offset=5 minus=1", "1=138.00000/174.00000");
+    row("offset plus above the band gives its bottom",
+        "first=1 last=1 rxStart=172 mode=offset offset=5", "1=172.00000/136.00000");
+    row("offset keeps band B channels in band B",
+        "first=129 last=130 rxStart=435 rxStep=25 mode=offset offset=5 minus=1",
+        "129=435.00000/430.00000 130=435.02500/430.02500");
+    row("offset wraps inside band B", "first=129 last=129 rxStart=402 mode=offset offset=5 minus=1",
+        "129=402.00000/480.00000");
+    row("own transmit start steps down",
+        "first=1 last=3 rxStart=145 mode=own txStart=150 txStep=25 txDown=1",
+        "1=145.00000/150.00000 2=145.00000/149.97500 3=145.00000/149.95000");
+    row("own transmit start wraps",
+        "first=1 last=2 rxStart=145 mode=own txStart=136 txStep=25 txDown=1",
+        "1=145.00000/136.00000 2=145.00000/174.00000");
+    row("first above last writes nothing", "first=5 last=4 rxStart=145", "4=-/- 5=-/-");
+    row("range ends at channel 256", "first=255 last=300 rxStart=145",
+        "256=145.00000/145.00000 257=-/- 258=-/-");
 }
 
 void TestBatchGenerator::frequencies() {
@@ -139,25 +132,25 @@ void TestBatchGenerator::frequencies() {
 void TestBatchGenerator::tones_data() {
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QString>("expected"); // record=rxTone/txTone
-    QTest::newRow("defaults") << "first=1 last=2"
-                              << "1=无/无 2=无/无";
-    QTest::newRow("down from 无 wraps to the last DCS code")
-        << "first=1 last=2 rxInterval=1 rxToneDown=1"
-        << "1=无/无 2=D754I/D754I";
-    QTest::newRow("up from the last CTCSS tone into the DCS codes")
-        << "first=1 last=2 rxTone=50 rxInterval=1"
-        << "1=254.1/254.1 2=D017N/D017N";
-    QTest::newRow("up past the end passes 无") << "first=1 last=3 rxTone=260 rxInterval=5"
-                                               << "1=D731I/D731I 2=无/无 3=77.0/77.0";
-    QTest::newRow("interval above 20 counts as 20") << "first=1 last=2 rxTone=1 rxInterval=40"
-                                                    << "1=67.0/67.0 2=131.8/131.8";
-    QTest::newRow("own transmit tone steps on its own")
-        << "first=1 last=2 rxTone=1 txOwn=1 txTone=5 txInterval=2 txToneDown=1"
-        << "1=67.0/77.0 2=67.0/71.9";
-    QTest::newRow("random receive tones") << "first=1 last=3 rxRandom=1 rxInterval=3"
-                                          << "1=D754I/D754I 2=无/无 3=D025N/D025N";
-    QTest::newRow("random transmit tones") << "first=1 last=2 txOwn=1 txRandom=1 txTone=7"
-                                           << "1=无/D754I 2=无/无";
+    const auto row = [](const char* name, const char* a, const char* b) {
+        QTest::newRow(name) << QString(a) << QString(b);
+    };
+    row("defaults", "first=1 last=2", "1=无/无 2=无/无");
+    row("down from 无 wraps to the last DCS code", "first=1 last=2 rxInterval=1 rxToneDown=1",
+        "1=无/无 2=D754I/D754I");
+    row("up from the last CTCSS tone into the DCS codes", "first=1 last=2 rxTone=50 rxInterval=1",
+        "1=254.1/254.1 2=D017N/D017N");
+    row("up past the end passes 无", "first=1 last=3 rxTone=260 rxInterval=5",
+        "1=D731I/D731I 2=无/无 3=77.0/77.0");
+    row("interval above 20 counts as 20", "first=1 last=2 rxTone=1 rxInterval=40",
+        "1=67.0/67.0 2=131.8/131.8");
+    row("own transmit tone steps on its own",
+        "first=1 last=2 rxTone=1 txOwn=1 txTone=5 txInterval=2 txToneDown=1",
+        "1=67.0/77.0 2=67.0/71.9");
+    row("random receive tones", "first=1 last=3 rxRandom=1 rxInterval=3",
+        "1=D754I/D754I 2=无/无 3=D025N/D025N");
+    row("random transmit tones", "first=1 last=2 txOwn=1 txRandom=1 txTone=7",
+        "1=无/D754I 2=无/无");
 }
 
 void TestBatchGenerator::tones() {
@@ -194,15 +187,15 @@ void TestBatchGenerator::randomTonesStayInTheList() {
 void TestBatchGenerator::names_data() {
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QString>("expected"); // record=name
-    QTest::newRow("name with band B record numbers") << "first=129 last=130 name=CH byChannel=1"
-                                                     << "129=CH129 130=CH130";
-    QTest::newRow("seven letters keep four before the number")
-        << "first=5 last=5 name=ABCDEFG byChannel=1"
-        << "5=ABCD005";
-    QTest::newRow("plain name cut to seven bytes") << "first=1 last=2 name=ABCDEFGHI"
-                                                   << "1=ABCDEFG 2=ABCDEFG";
-    QTest::newRow("empty name") << "first=1 last=1"
-                                << "1=";
+    const auto row = [](const char* name, const char* a, const char* b) {
+        QTest::newRow(name) << QString(a) << QString(b);
+    };
+    row("name with band B record numbers", "first=129 last=130 name=CH byChannel=1",
+        "129=CH129 130=CH130");
+    row("seven letters keep four before the number", "first=5 last=5 name=ABCDEFG byChannel=1",
+        "5=ABCD005");
+    row("plain name cut to seven bytes", "first=1 last=2 name=ABCDEFGHI", "1=ABCDEFG 2=ABCDEFG");
+    row("empty name", "first=1 last=1", "1=");
 }
 
 void TestBatchGenerator::names() {
@@ -251,90 +244,31 @@ void TestBatchGenerator::optionBytesAndUntouchedBytes() {
 }
 
 void TestBatchGenerator::fieldRules_data() {
-    QTest::addColumn<QString>("rule");
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("output");
-    QTest::newRow("step 7 becomes 7.5") << "step"
-                                        << "7"
-                                        << "7.5";
-    QTest::newRow("step 12.5 stays") << "step"
-                                     << "12.5"
-                                     << "12.5";
-    QTest::newRow("step 6 becomes 6.25") << "step"
-                                         << "6"
-                                         << "6.25";
-    QTest::newRow("step 0.5 becomes 0") << "step"
-                                        << "0.5"
-                                        << "0";
-    QTest::newRow("step above 1000 kHz") << "step"
-                                         << "1000.5"
-                                         << "1000";
-    QTest::newRow("step text without a number") << "step"
-                                                << "."
-                                                << "0";
-    QTest::newRow("typing above 1000") << "typed1000"
-                                       << "1001"
-                                       << "1000";
-    QTest::newRow("typing 0.") << "typed1000"
-                               << "0."
-                               << "0";
-    QTest::newRow("typing into an emptied field") << "typed1000"
-                                                  << ""
-                                                  << "0";
-    QTest::newRow("typing 12.") << "typed1000"
-                                << "12."
-                                << "";
-    QTest::newRow("typing a number too long for an int") << "typed1000"
-                                                         << "99999999999"
-                                                         << "1000";
-    QTest::newRow("interval above 20") << "typed20"
-                                       << "21"
-                                       << "20";
-    QTest::newRow("negative interval") << "typed20"
-                                       << "-1"
-                                       << "20";
-    QTest::newRow("interval 0 stays") << "typed20"
-                                      << "0"
-                                      << "";
-    QTest::newRow("start outside both bands") << "start"
-                                              << "300"
-                                              << "136.00000";
-    QTest::newRow("start in band B snapped to 6.25") << "start"
-                                                     << "435.006"
-                                                     << "435.00625";
-    QTest::newRow("start too long for the field") << "start"
-                                                  << "999999999"
-                                                  << "136.00000";
-    QTest::newRow("from above to") << "from"
-                                   << "300 256"
-                                   << "1";
-    QTest::newRow("from 0") << "from"
-                            << "0 256"
-                            << "1";
-    QTest::newRow("from above 256 with to unnormalised") << "from"
-                                                         << "300 999"
-                                                         << "256";
-    QTest::newRow("from kept") << "from"
-                               << "5 10"
-                               << "5";
-    QTest::newRow("to 0") << "to"
-                          << "1 0"
-                          << "256";
-    QTest::newRow("to below from") << "to"
-                                   << "5 3"
-                                   << "256";
-    QTest::newRow("to above 256") << "to"
-                                  << "1 300"
-                                  << "256";
-    QTest::newRow("to kept") << "to"
-                             << "1 128"
-                             << "128";
+    QTest::addColumn<QString>("spec"); // rule|input|output
+    QTest::newRow("step 12.5 stays") << "step|12.5|12.5";
+    QTest::newRow("step 6 becomes 6.25") << "step|6|6.25";
+    QTest::newRow("step 0.5 becomes 0") << "step|0.5|0";
+    QTest::newRow("step above 1000 kHz") << "step|1000.5|1000";
+    QTest::newRow("step text without a number") << "step|.|0";
+    QTest::newRow("typing above 1000") << "typed1000|1001|1000";
+    QTest::newRow("typing 0.") << "typed1000|0.|0";
+    QTest::newRow("typing into an emptied field") << "typed1000||0";
+    QTest::newRow("typing 12.") << "typed1000|12.|";
+    QTest::newRow("typing a number too long for an int") << "typed1000|99999999999|1000";
+    QTest::newRow("negative interval") << "typed20|-1|20";
+    QTest::newRow("interval 0 stays") << "typed20|0|";
+    QTest::newRow("start too long for the field") << "start|999999999|136.00000";
+    QTest::newRow("from 0") << "from|0 256|1";
+    QTest::newRow("from above 256 with to unnormalised") << "from|300 999|256";
+    QTest::newRow("from kept") << "from|5 10|5";
+    QTest::newRow("to below from") << "to|5 3|256";
+    QTest::newRow("to above 256") << "to|1 300|256";
+    QTest::newRow("to kept") << "to|1 128|128";
 }
 
 void TestBatchGenerator::fieldRules() {
-    QFETCH(QString, rule);
-    QFETCH(QString, input);
-    QFETCH(QString, output);
+    QFETCH(QString, spec);
+    const QString rule = spec.section('|', 0, 0), input = spec.section('|', 1, 1);
     const std::string in = input.toStdString();
     const int a = input.section(' ', 0, 0).toInt(), b = input.section(' ', 1, 1).toInt();
     QString result;
@@ -348,9 +282,11 @@ void TestBatchGenerator::fieldRules() {
         result = Q(FormatFrequencyText(NormaliseBatchStart(in, BandLimits{})));
     else if (rule == "from")
         result = QString::number(NormaliseRangeFrom(a, b));
-    else
+    else if (rule == "to")
         result = QString::number(NormaliseRangeTo(a, b));
-    QCOMPARE(result, output);
+    else
+        QFAIL("unknown rule");
+    QCOMPARE(result, spec.section('|', 2, 2));
 }
 
 KESTRA_REGISTER_TEST(TestBatchGenerator);

@@ -51,38 +51,24 @@ void TestChannelEditRules::receiveCommit_data() {
     QTest::addColumn<QString>("rx");
     QTest::addColumn<QString>("tx");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("new channel gets the defaults, scan no")
-        << 1 << ""
-        << "438.5"
-        << ""
-        << "438.50000|438.50000|无|无|110000000";
-    QTest::newRow("out of band falls back to band 0 even in band B")
-        << 200 << "435.00000"
-        << "300"
-        << "435.00000"
-        << "136.00000|435.00000|88.5|无|001000010";
-    QTest::newRow("off-step value snapped") << 1 << "145.00000"
-                                            << "145.0063"
-                                            << "145.00000"
-                                            << "145.00625|145.00000|88.5|无|001000010";
-    QTest::newRow("VFO moved to the other band moves transmit")
-        << 257 << "145.00000"
-        << "435"
-        << "145.00000"
-        << "435.00000|435.00000|88.5|无|001000010";
-    QTest::newRow("VFO within its band keeps transmit") << 257 << "145.00000"
-                                                        << "146"
-                                                        << "145.60000"
-                                                        << "146.00000|145.60000|88.5|无|001000010";
-    QTest::newRow("memory channel keeps transmit across bands")
-        << 1 << "145.00000"
-        << "435"
-        << "145.00000"
-        << "435.00000|145.00000|88.5|无|001000010";
-    QTest::newRow("emptied receive empties the channel") << 1 << "145.00000"
-                                                         << ""
-                                                         << "145.00000"
-                                                         << "||||---------";
+    const auto row = [](const char* name, int record, const char* committed, const char* rx,
+                        const char* tx, const char* shown) {
+        QTest::newRow(name) << record << QString(committed) << QString(rx) << QString(tx)
+                            << QString(shown);
+    };
+    row("new channel gets the defaults, scan no", 1, "", "438.5", "",
+        "438.50000|438.50000|无|无|110000000");
+    row("out of band falls back to band 0 even in band B", 200, "435.00000", "300", "435.00000",
+        "136.00000|435.00000|88.5|无|001000010");
+    row("off-step value snapped", 1, "145.00000", "145.0063", "145.00000",
+        "145.00625|145.00000|88.5|无|001000010");
+    row("VFO moved to the other band moves transmit", 257, "145.00000", "435", "145.00000",
+        "435.00000|435.00000|88.5|无|001000010");
+    row("VFO within its band keeps transmit", 257, "145.00000", "146", "145.60000",
+        "146.00000|145.60000|88.5|无|001000010");
+    row("memory channel keeps transmit across bands", 1, "145.00000", "435", "145.00000",
+        "435.00000|145.00000|88.5|无|001000010");
+    row("emptied receive empties the channel", 1, "145.00000", "", "145.00000", "||||---------");
 }
 
 void TestChannelEditRules::receiveCommit() {
@@ -107,26 +93,20 @@ void TestChannelEditRules::transmitCommit_data() {
     QTest::addColumn<QString>("tx");
     QTest::addColumn<QString>("atFocus");
     QTest::addColumn<QString>("frequencies");
-    QTest::newRow("emptied transmit gets its text back") << 1 << "145.00000"
-                                                         << ""
-                                                         << "145.60000"
-                                                         << "145.00000|145.60000";
-    QTest::newRow("nothing without a receive frequency") << 1 << ""
-                                                         << "150"
-                                                         << ""
-                                                         << "|150";
-    QTest::newRow("out of band falls back to band 0") << 1 << "145.00000"
-                                                      << "500"
-                                                      << "145.00000"
-                                                      << "145.00000|136.00000";
-    QTest::newRow("memory channel may transmit in the other band") << 1 << "145.00000"
-                                                                   << "435"
-                                                                   << "145.00000"
-                                                                   << "145.00000|435.00000";
-    QTest::newRow("VFO transmit in the other band moves receive") << 258 << "435.00000"
-                                                                  << "145"
-                                                                  << "435.00000"
-                                                                  << "145.00000|145.00000";
+    const auto row = [](const char* name, int record, const char* rx, const char* tx,
+                        const char* atFocus, const char* frequencies) {
+        QTest::newRow(name) << record << QString(rx) << QString(tx) << QString(atFocus)
+                            << QString(frequencies);
+    };
+    row("emptied transmit gets its text back", 1, "145.00000", "", "145.60000",
+        "145.00000|145.60000");
+    row("nothing without a receive frequency", 1, "", "150", "", "|150");
+    row("out of band falls back to band 0", 1, "145.00000", "500", "145.00000",
+        "145.00000|136.00000");
+    row("memory channel may transmit in the other band", 1, "145.00000", "435", "145.00000",
+        "145.00000|435.00000");
+    row("VFO transmit in the other band moves receive", 258, "435.00000", "145", "435.00000",
+        "145.00000|145.00000");
 }
 
 void TestChannelEditRules::transmitCommit() {
@@ -204,13 +184,9 @@ void TestChannelEditRules::emptyCommittedTextClears() {
     ChannelEditValues v = LoadChannelEdit(image, 7);
     QCOMPARE(Q(v.name), QString("NAME")); // a byte above 0x7E ends the name
     StoreChannelEdit(image, 7, "", v);
-    QCOMPARE(ImageBytes(image, RecordOffset(7), 32), ImageBytes(
-                                                         [] {
-                                                             MemoryImage cleared;
-                                                             ClearRecord(cleared, 7);
-                                                             return cleared;
-                                                         }(),
-                                                         RecordOffset(7), 32));
+    MemoryImage cleared;
+    ClearRecord(cleared, 7);
+    QCOMPARE(ImageBytes(image, RecordOffset(7), 32), ImageBytes(cleared, RecordOffset(7), 32));
     // An empty record shows nothing and has no selections.
     ClearRecord(image, 8);
     const ChannelEditValues empty = LoadChannelEdit(image, 8);
