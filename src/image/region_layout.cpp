@@ -194,3 +194,16 @@ std::vector<std::string> FieldOverlaps(const std::vector<const std::vector<Field
             }
     return overlaps;
 }
+
+FieldSpec OptionField(std::string_view name, int id, std::string_view label, int offset, int shift,
+                      int width, std::vector<std::string_view> options, std::string_view fallback) {
+    return {.name = name,
+            .offset = offset,
+            .shift = shift,
+            .width = width,
+            .encoding = FieldEncoding::Option,
+            .options = std::move(options),
+            .fallback = fallback,
+            .id = id,
+            .label = label};
+}

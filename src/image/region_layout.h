@@ -111,6 +111,12 @@ enum class ChannelFieldId {
     Reserved31,
     Count
 };
+// A bit field holding the index of one of `options`; `fallback` is the item shown for a
+// stored index with no item.
+FieldSpec OptionField(std::string_view name, int id, std::string_view label, int offset, int shift,
+                      int width, std::vector<std::string_view> options,
+                      std::string_view fallback = {});
+
 const std::vector<FieldSpec>& ChannelRecordFields();
 const FieldSpec& ChannelField(ChannelFieldId id);
 
