@@ -36,9 +36,9 @@ void StoreDecoderValue(MemoryImage& image, int index, uint16_t value) {
     if (index < 0 || index >= kDecoderValueCount)
         return;
     const int offset = RecordOffset(index);
-    const DecoderValueSpec& spec = DecoderValues()[index];
-    image.SetByte(offset, spec.tag[0]);
-    image.SetByte(offset + 1, spec.tag[1]);
+    const DecoderValueSpec& decoder = DecoderValues()[index];
+    image.SetByte(offset, decoder.tag[0]);
+    image.SetByte(offset + 1, decoder.tag[1]);
     image.SetByte(offset + 2, static_cast<uint8_t>(value >> 8));
     image.SetByte(offset + 3, static_cast<uint8_t>(value & 0xFF));
 }

@@ -17,10 +17,10 @@ CDtmfDecoderInitDlg::CDtmfDecoderInitDlg(QWidget* parent)
     setWindowTitle(tr("DTMF 解码初始化"));
     auto* fields = new QGridLayout;
     for (int i = 0; i < kDecoderValueCount; ++i) {
-        const DecoderValueSpec& spec = DecoderValues()[i];
+        const DecoderValueSpec& entry = DecoderValues()[i];
         m_edits[i] = new CSpinEdit(this, 0, 0xFFFF, 16, TextFilter::HexDigits, 4);
-        m_edits[i]->setObjectName(QString::number(spec.id));
-        auto* label = new QLabel(tr(spec.label.data()), this);
+        m_edits[i]->setObjectName(QString::number(entry.id));
+        auto* label = new QLabel(tr(entry.label.data()), this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setBuddy(m_edits[i]);
         fields->addWidget(label, i, 0);

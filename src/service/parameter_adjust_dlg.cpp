@@ -67,11 +67,12 @@ CParameterAdjustDlg::CParameterAdjustDlg(QWidget* parent)
 }
 
 void CParameterAdjustDlg::BuildGrid(int grid) {
-    const CalibrationGridSpec& spec = CalibrationGrids()[grid];
+    const CalibrationGridSpec& shape = CalibrationGrids()[grid];
     auto* table = new QTableWidget(this);
     m_grids[grid] = table;
     const TextFilter filter = grid == kSquelchGrid ? TextFilter::SignedDigits : TextFilter::Any;
-    table->setItemDelegate(new CCalibrationCellDelegate(table, spec.minimum, spec.maximum, filter));
+    table->setItemDelegate(
+        new CCalibrationCellDelegate(table, shape.minimum, shape.maximum, filter));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -146,22 +147,22 @@ void CParameterAdjustDlg::SetupGrids() {
 
 // Rows, labels, headers, widths (twips at the screen's resolution) and centred cells.
 void CParameterAdjustDlg::ShapeGrid(int grid) {
-    const CalibrationGridSpec& spec = CalibrationGrids()[grid];
+    const CalibrationGridSpec& shape = CalibrationGrids()[grid];
     const CalibrationGridLayout& rows = m_layout.grids[grid];
     QTableWidget* table = m_grids[grid];
     table->setRowCount(rows.rowCount - 1);
-    table->setColumnCount(int(spec.headers.size()));
+    table->setColumnCount(int(shape.headers.size()));
     QStringList headers, labels;
-    for (std::string_view header : spec.headers)
+    for (std::string_view header : shape.headers)
         headers << tr(header.data());
     for (const CalibrationGridLine& line : rows.lines)
         labels << QString::fromStdString(line.bandLabel) + tr(line.suffix.data());
     table->setHorizontalHeaderLabels(headers);
     table->setVerticalHeaderLabels(labels);
     const int dpi = logicalDpiX();
-    table->verticalHeader()->setFixedWidth(spec.labelWidthTwips * dpi / 1440);
+    table->verticalHeader()->setFixedWidth(shape.labelWidthTwips * dpi / 1440);
     for (int c = 0; c < table->columnCount(); ++c) {
-        table->setColumnWidth(c, spec.dataWidthTwips * dpi / 1440);
+        table->setColumnWidth(c, shape.dataWidthTwips * dpi / 1440);
         table->horizontalHeaderItem(c)->setTextAlignment(Qt::AlignCenter);
         for (int r = 0; r < table->rowCount(); ++r) {
             auto* item = new QTableWidgetItem;
@@ -198,21 +199,21 @@ QString CParameterAdjustDlg::RowLabel(int grid, int row) const {
 }
 
 void CParameterAdjustDlg::LoadGrid(int grid) {
-    const CalibrationGridSpec& spec = CalibrationGrids()[grid];
+    const CalibrationGridSpec& shape = CalibrationGrids()[grid];
     const std::vector<CalibrationGridLine>& lines = m_layout.grids[grid].lines;
     for (int r = 0; r < int(lines.size()); ++r)
-        for (int c = 0; c < int(spec.headers.size()); ++c) {
-            const int value = CalibrationCellValue(spec, g_image.Byte(lines[r].address + c));
+        for (int c = 0; c < int(shape.headers.size()); ++c) {
+            const int value = CalibrationCellValue(shape, g_image.Byte(lines[r].address + c));
             SetCellText(grid, r + 1, c + 1, QString::number(value));
         }
 }
 
 void CParameterAdjustDlg::StoreGrid(int grid) {
     CommitOpenEditor(grid);
-    const CalibrationGridSpec& spec = CalibrationGrids()[grid];
+    const CalibrationGridSpec& shape = CalibrationGrids()[grid];
     const std::vector<CalibrationGridLine>& lines = m_layout.grids[grid].lines;
     for (int r = 0; r < int(lines.size()); ++r)
-        for (int c = 0; c < int(spec.headers.size()); ++c) {
+        for (int c = 0; c < int(shape.headers.size()); ++c) {
             const int value = ReadNumberText(CellText(grid, r + 1, c + 1).toStdString(), 10);
             g_image.SetByte(lines[r].address + c, static_cast<uint8_t>(value & 0xFF));
         }

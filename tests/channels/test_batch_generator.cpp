@@ -244,7 +244,7 @@ void TestBatchGenerator::optionBytesAndUntouchedBytes() {
 }
 
 void TestBatchGenerator::fieldRules_data() {
-    QTest::addColumn<QString>("spec"); // rule|input|output
+    QTest::addColumn<QString>("row"); // rule|input|output
     QTest::newRow("step 12.5 stays") << "step|12.5|12.5";
     QTest::newRow("step 6 becomes 6.25") << "step|6|6.25";
     QTest::newRow("step 0.5 becomes 0") << "step|0.5|0";
@@ -267,8 +267,8 @@ void TestBatchGenerator::fieldRules_data() {
 }
 
 void TestBatchGenerator::fieldRules() {
-    QFETCH(QString, spec);
-    const QString rule = spec.section('|', 0, 0), input = spec.section('|', 1, 1);
+    QFETCH(QString, row);
+    const QString rule = row.section('|', 0, 0), input = row.section('|', 1, 1);
     const std::string in = input.toStdString();
     const int a = input.section(' ', 0, 0).toInt(), b = input.section(' ', 1, 1).toInt();
     QString result;
@@ -286,7 +286,7 @@ void TestBatchGenerator::fieldRules() {
         result = QString::number(NormaliseRangeTo(a, b));
     else
         QFAIL("unknown rule");
-    QCOMPARE(result, spec.section('|', 2, 2));
+    QCOMPARE(result, row.section('|', 2, 2));
 }
 
 KESTRA_REGISTER_TEST(TestBatchGenerator);
