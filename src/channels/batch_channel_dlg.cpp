@@ -1,7 +1,7 @@
 #include "channels/batch_channel_dlg.h"
 
 #include "app/app_globals.h"
-#include "channels/key_filter.h"
+#include "app/text_filter.h"
 #include "channels/option_lists.h"
 #include "channels/program_view.h"
 #include "image/codecs.h"
@@ -25,20 +25,18 @@
 
 namespace {
 
-constexpr int kFrequencyLength = 9;
-constexpr int kStepLength = 6;
-constexpr int kOffsetLength = 8;
-constexpr int kRangeLength = 3;
-constexpr int kIntervalLength = 2;
-constexpr int kNameLength = 7;
+constexpr TextRule kStartRule{KeyFilter::Frequency, 9};
+constexpr TextRule kStepRule{KeyFilter::Frequency, 6};
+constexpr TextRule kOffsetRule{KeyFilter::Frequency, 8};
+constexpr TextRule kRangeRule{KeyFilter::Any, 3};
+constexpr TextRule kIntervalRule{KeyFilter::Any, 2};
 
-QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxLength, bool frequencyChars) {
+QLineEdit* MakeEdit(QWidget* parent, const char* name, const TextRule& rule) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
-    edit->setMaxLength(maxLength);
-    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(maxLength + 1, '0')));
-    if (frequencyChars)
-        new CKeyFilter(edit, kFrequencyChars);
+    CTextFilter::Install(edit, rule);
+    const QString widest(rule.maxLength + 1, '0');
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(widest));
     return edit;
 }
 
@@ -52,15 +50,6 @@ void MakeExclusive(QObject* owner, std::initializer_list<QAbstractButton*> butto
     auto* group = new QButtonGroup(owner);
     for (QAbstractButton* b : buttons)
         group->addButton(b);
-}
-
-QComboBox* MakeToneList(QWidget* parent, const char* name) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    for (const std::string& item : ToneList())
-        list->addItem(QString::fromStdString(item));
-    list->setMaxVisibleItems(20);
-    return list;
 }
 
 QCheckBox* MakeCheck(QWidget* parent, const QString& text, const char* name) {
@@ -137,8 +126,8 @@ QGroupBox* CBatchChannelDlg::BuildRange() {
     m_bandA = MakeRadio(box, tr("A段"), "bandA");
     m_bandB = MakeRadio(box, tr("B段"), "bandB");
     m_fromTo = MakeRadio(box, tr("从信道"), "fromChannel");
-    m_from = MakeEdit(box, "from", kRangeLength, false);
-    m_to = MakeEdit(box, "to", kRangeLength, false);
+    m_from = MakeEdit(box, "from", kRangeRule);
+    m_to = MakeEdit(box, "to", kRangeRule);
     MakeExclusive(this, {m_all, m_bandA, m_bandB, m_fromTo});
     auto* grid = new QGridLayout(box);
     grid->addWidget(m_all, 0, 0);
@@ -153,8 +142,8 @@ QGroupBox* CBatchChannelDlg::BuildRange() {
 
 QGroupBox* CBatchChannelDlg::BuildReceive() {
     auto* box = new QGroupBox(tr("接收频率:"), this);
-    m_rxStart = MakeEdit(box, "rxStart", kFrequencyLength, true);
-    m_rxStep = MakeEdit(box, "rxStep", kStepLength, true);
+    m_rxStart = MakeEdit(box, "rxStart", kStartRule);
+    m_rxStep = MakeEdit(box, "rxStep", kStepRule);
     m_rxUp = MakeRadio(box, tr("递增"), "rxUp");
     m_rxDown = MakeRadio(box, tr("递减"), "rxDown");
     MakeExclusive(this, {m_rxUp, m_rxDown});
@@ -173,11 +162,11 @@ QGroupBox* CBatchChannelDlg::BuildTransmit() {
     m_txSame = MakeRadio(box, tr("默认"), "txSame");
     m_txOffset = MakeRadio(box, tr("偏移频率(MHz)"), "txOffset");
     m_txOwn = MakeRadio(box, tr("起始频率(MHz)"), "txOwn");
-    m_offset = MakeEdit(box, "offset", kOffsetLength, true);
+    m_offset = MakeEdit(box, "offset", kOffsetRule);
     m_plus = MakeRadio(box, tr("加"), "plus");
     m_minus = MakeRadio(box, tr("减"), "minus");
-    m_txStart = MakeEdit(box, "txStart", kFrequencyLength, true);
-    m_txStep = MakeEdit(box, "txStep", kStepLength, true);
+    m_txStart = MakeEdit(box, "txStart", kStartRule);
+    m_txStep = MakeEdit(box, "txStep", kStepRule);
     m_txUp = MakeRadio(box, tr("递增"), "txUp");
     m_txDown = MakeRadio(box, tr("递减"), "txDown");
     MakeExclusive(this, {m_txSame, m_txOffset, m_txOwn});
@@ -200,9 +189,9 @@ QGroupBox* CBatchChannelDlg::BuildTransmit() {
 
 QGroupBox* CBatchChannelDlg::BuildReceiveTone() {
     auto* box = new QGroupBox(tr("接收信令:"), this);
-    m_rxTone = MakeToneList(box, "rxTone");
+    m_rxTone = MakeToneList(box, "rxTone", false);
     m_rxRandom = MakeCheck(box, tr("随机"), "rxRandom");
-    m_rxInterval = MakeEdit(box, "rxInterval", kIntervalLength, false);
+    m_rxInterval = MakeEdit(box, "rxInterval", kIntervalRule);
     m_rxToneUp = MakeRadio(box, tr("递增"), "rxToneUp");
     m_rxToneDown = MakeRadio(box, tr("递减"), "rxToneDown");
     MakeExclusive(this, {m_rxToneUp, m_rxToneDown});
@@ -221,9 +210,9 @@ QGroupBox* CBatchChannelDlg::BuildTransmitTone() {
     auto* box = new QGroupBox(tr("发射信令:"), this);
     m_txToneSame = MakeRadio(box, tr("默认"), "txToneSame");
     m_txToneOwn = MakeRadio(box, tr("起始信令"), "txToneOwn");
-    m_txTone = MakeToneList(box, "txTone");
+    m_txTone = MakeToneList(box, "txTone", false);
     m_txRandom = MakeCheck(box, tr("随机"), "txRandom");
-    m_txInterval = MakeEdit(box, "txInterval", kIntervalLength, false);
+    m_txInterval = MakeEdit(box, "txInterval", kIntervalRule);
     m_txToneUp = MakeRadio(box, tr("递增"), "txToneUp");
     m_txToneDown = MakeRadio(box, tr("递减"), "txToneDown");
     MakeExclusive(this, {m_txToneSame, m_txToneOwn});
@@ -254,7 +243,8 @@ QGroupBox* CBatchChannelDlg::BuildOptions() {
 
 QGroupBox* CBatchChannelDlg::BuildName() {
     auto* box = new QGroupBox(this);
-    m_name = MakeEdit(box, "name", kNameLength, false);
+    const FieldSpec& name = ChannelField(ChannelFieldId::Name);
+    m_name = MakeEdit(box, "name", {name.keys, name.maxLength});
     m_byChannel = MakeCheck(box, tr("按信道号"), "byChannel");
     auto* row = new QHBoxLayout(box);
     row->addWidget(new QLabel(tr("信道名字"), box));

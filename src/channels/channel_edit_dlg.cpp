@@ -2,11 +2,12 @@
 
 #include "app/app_globals.h"
 #include "app/ensure_selection.h"
-#include "channels/key_filter.h"
+#include "app/text_filter.h"
 #include "channels/option_lists.h"
 #include "channels/spin_arrows.h"
 #include "image/channel_record.h"
 #include "image/codecs.h"
+#include "image/field_codec.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr int kNameLength = 7;
 constexpr int kChannelNumberLength = 4;
 
 std::string Text(const QLineEdit* edit) {
@@ -52,21 +52,12 @@ void CChannelEditDlg::BuildForm() {
         edit->setObjectName(name);
         return edit;
     };
-    auto makeTone = [this](const char* name) {
-        auto* list = new QComboBox(this);
-        list->setObjectName(name);
-        list->setEditable(true);
-        // Plain edit behaviour: no completion while typing, Enter adds no item.
-        list->setCompleter(nullptr);
-        list->setInsertPolicy(QComboBox::NoInsert);
-        return list;
-    };
     m_number = makeEdit("channelNumber");
     m_spin = new CSpinArrows(this);
     m_rx = makeEdit("rxFreq");
     m_tx = makeEdit("txFreq");
-    m_rxTone = makeTone("rxTone");
-    m_txTone = makeTone("txTone");
+    m_rxTone = MakeToneList(this, "rxTone", true);
+    m_txTone = MakeToneList(this, "txTone", true);
     m_name = makeEdit("name");
     for (int i = 0; i < kChannelOptionCount; ++i)
         m_options[i] = MakeOptionList(i, this);
@@ -97,15 +88,11 @@ void CChannelEditDlg::BuildForm() {
 }
 
 void CChannelEditDlg::InitLists() {
-    for (QComboBox* tone : {m_rxTone, m_txTone}) {
-        for (const std::string& item : ToneList())
-            tone->addItem(Q(item));
-        tone->setMaxVisibleItems(20);
-    }
-    m_name->setMaxLength(kNameLength);
-    new CKeyFilter(m_number, QStringLiteral("ABab0123456789"), kChannelNumberLength);
-    new CKeyFilter(m_rx, kFrequencyChars);
-    new CKeyFilter(m_tx, kFrequencyChars);
+    const FieldSpec& name = ChannelField(ChannelFieldId::Name);
+    CTextFilter::Install(m_name, {name.keys, name.maxLength});
+    CTextFilter::Install(m_number, {KeyFilter::ChannelLabel, kChannelNumberLength});
+    CTextFilter::Install(m_rx, {KeyFilter::Frequency});
+    CTextFilter::Install(m_tx, {KeyFilter::Frequency});
 }
 
 ChannelEditValues CChannelEditDlg::ReadControls() const {
@@ -136,7 +123,7 @@ void CChannelEditDlg::ShowValues(const ChannelEditValues& values) {
         const int index = values.options[i];
         m_options[i]->setCurrentIndex(index < m_options[i]->count() ? index : -1);
         if (!values.empty)
-            EnsureSelection(m_options[i], ChannelOptions()[i].fallback);
+            EnsureSelection(m_options[i], FallbackIndex(ChannelField(ChannelOptions()[i].field)));
     }
 }
 

@@ -3,7 +3,6 @@ target_sources(kestra_gui PRIVATE
     ${CMAKE_SOURCE_DIR}/src/channels/batch_channel_dlg.cpp
     ${CMAKE_SOURCE_DIR}/src/channels/channel_edit_dlg.cpp
     ${CMAKE_SOURCE_DIR}/src/channels/channel_entries.cpp
-    ${CMAKE_SOURCE_DIR}/src/channels/key_filter.cpp
     ${CMAKE_SOURCE_DIR}/src/channels/option_lists.cpp
     ${CMAKE_SOURCE_DIR}/src/channels/spin_arrows.cpp
 )

@@ -1,7 +1,7 @@
 #include "channels/grid_delegate.h"
 
-#include "channels/key_filter.h"
-
+#include "app/text_filter.h"
+#include "channels/option_lists.h"
 #include "channels/program_view.h"
 #include "image/channel_grid_rules.h"
 #include "image/codecs.h"
@@ -34,13 +34,13 @@ QWidget* CGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     QWidget* editor = nullptr;
     if (column <= kColTxFreq) {
         auto* edit = new QLineEdit(parent);
-        new CKeyFilter(edit, kFrequencyChars);
+        CTextFilter::Install(edit, {KeyFilter::Frequency});
         editor = edit;
+    } else if (column <= kColTxTone) {
+        editor = MakeToneList(parent, "tone", true);
     } else {
         auto* combo = new QComboBox(parent);
-        const bool tone = column <= kColTxTone;
-        combo->setEditable(tone);
-        for (const std::string& item : tone ? ToneList() : GridOptionItems(column))
+        for (const std::string& item : GridOptionItems(column))
             combo->addItem(QString::fromStdString(item));
         editor = combo;
     }

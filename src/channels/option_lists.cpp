@@ -1,6 +1,7 @@
 #include "channels/option_lists.h"
 
 #include "image/channel_options.h"
+#include "image/codecs.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -9,38 +10,40 @@
 
 namespace {
 
-struct OptionControl {
-    const char* label;
-    const char* name;
-};
-
 constexpr const char* kContext = "ChannelOptions";
-constexpr OptionControl kControls[kChannelOptionCount] = {
-    {QT_TRANSLATE_NOOP("ChannelOptions", "功率"), "power"},
-    {QT_TRANSLATE_NOOP("ChannelOptions", "带宽"), "bandwidth"},
-    {QT_TRANSLATE_NOOP("ChannelOptions", "繁忙锁定"), "busyLock"},
-    {QT_TRANSLATE_NOOP("ChannelOptions", "信令类型"), "signalType"},
-    {QT_TRANSLATE_NOOP("ChannelOptions", "声控"), "vox"},
-    {QT_TRANSLATE_NOOP("ChannelOptions", "语音处理"), "voiceMode"},
-    {QT_TRANSLATE_NOOP("ChannelOptions", "PTT ID"), "pttId"},
-    {QT_TRANSLATE_NOOP("ChannelOptions", "扫描"), "scanAdd"},
-    {QT_TRANSLATE_NOOP("ChannelOptions", "中继模式"), "repeaterMode"},
-};
+
+const FieldSpec& OptionSpec(int option) {
+    return ChannelField(ChannelOptions()[option].field);
+}
+
+QString Translated(std::string_view text) {
+    return QCoreApplication::translate(kContext, std::string(text).c_str());
+}
 
 } // namespace
 
 QString OptionLabel(int option) {
-    return QCoreApplication::translate(kContext, kControls[option].label);
-}
-
-const char* OptionObjectName(int option) {
-    return kControls[option].name;
+    return Translated(OptionSpec(option).label);
 }
 
 QComboBox* MakeOptionList(int option, QWidget* parent) {
     auto* list = new QComboBox(parent);
-    list->setObjectName(OptionObjectName(option));
-    for (std::string_view item : ChannelField(ChannelOptions()[option].field).options)
-        list->addItem(QCoreApplication::translate(kContext, std::string(item).c_str()));
+    list->setObjectName(QString::fromUtf8(OptionSpec(option).name));
+    for (std::string_view item : OptionSpec(option).options)
+        list->addItem(Translated(item));
+    return list;
+}
+
+QComboBox* MakeToneList(QWidget* parent, const char* name, bool editable) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    for (const std::string& item : ToneList())
+        list->addItem(QString::fromStdString(item));
+    list->setMaxVisibleItems(20);
+    if (editable) {
+        list->setEditable(true);
+        list->setCompleter(nullptr);
+        list->setInsertPolicy(QComboBox::NoInsert);
+    }
     return list;
 }

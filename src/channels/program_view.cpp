@@ -1,6 +1,7 @@
 #include "channels/program_view.h"
 
 #include "app/app_globals.h"
+#include "app/cell_editor.h"
 #include "app/editor_entries.h"
 #include "app/main_frame.h"
 #include "app/port_dlg.h"
@@ -54,9 +55,12 @@ class ServiceKeyFilter : public QObject {
     CProgramView* m_view;
 };
 
-// Column widths in pixels at 96 DPI (1500 and 1000 twips).
-constexpr int kWideColumn = 100;
-constexpr int kNarrowColumn = 67;
+// Column widths in twips: the label column, the two frequency columns, the others.
+constexpr int kLabelTwips = 600;
+constexpr int kWideTwips = 1500;
+constexpr int kNarrowTwips = 1000;
+// One notch of a mouse wheel.
+constexpr int kWheelNotch = 120;
 
 } // namespace
 
@@ -106,8 +110,9 @@ void CProgramView::BuildGrid() {
     m_grid->setVerticalHeaderLabels(labels);
     m_grid->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     m_grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    m_grid->verticalHeader()->setFixedWidth(TwipsToPixels(this, kLabelTwips));
     for (int c = 0; c < kGridColumns - 1; ++c)
-        m_grid->setColumnWidth(c, c < 2 ? kWideColumn : kNarrowColumn);
+        m_grid->setColumnWidth(c, TwipsToPixels(this, c < 2 ? kWideTwips : kNarrowTwips));
     for (int r = 0; r < kRecordCount; ++r)
         for (int c = 0; c < kGridColumns - 1; ++c) {
             auto* item = new QTableWidgetItem;
@@ -220,26 +225,38 @@ bool CProgramView::HandleGridKey(int key) {
     return true;
 }
 
+bool CProgramView::FilterGridKey(const QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        ShowCellEditor();
+        return true;
+    }
+    if (key == Qt::Key_Right || key == Qt::Key_Left)
+        return HandleGridKey(key);
+    // A typed character does not search the grid: the current cell stays where it is.
+    const bool command =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    return !command && !event->text().isEmpty() && event->text().front().isPrint();
+}
+
+// Each whole notch (high-resolution deltas add up to one) pages the grid; the wheel's normal
+// scrolling follows.
+void CProgramView::PageByWheel(int delta) {
+    if ((delta > 0 && m_wheelRemainder < 0) || (delta < 0 && m_wheelRemainder > 0))
+        m_wheelRemainder = 0;
+    m_wheelRemainder += delta;
+    for (; std::abs(m_wheelRemainder) >= kWheelNotch;
+         m_wheelRemainder -= m_wheelRemainder > 0 ? kWheelNotch : -kWheelNotch)
+        m_grid->verticalScrollBar()->triggerAction(m_wheelRemainder > 0
+                                                       ? QAbstractSlider::SliderPageStepSub
+                                                       : QAbstractSlider::SliderPageStepAdd);
+}
+
 bool CProgramView::eventFilter(QObject* object, QEvent* event) {
-    if (object == m_grid && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            ShowCellEditor();
-            return true;
-        }
-        if (key == Qt::Key_Right || key == Qt::Key_Left)
-            return HandleGridKey(key);
-    }
-    if (object == m_grid->viewport() && event->type() == QEvent::Wheel) {
-        // One notch pages the grid.
-        const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
-        if (delta != 0) {
-            QScrollBar* bar = m_grid->verticalScrollBar();
-            bar->triggerAction(delta < 0 ? QAbstractSlider::SliderPageStepAdd
-                                         : QAbstractSlider::SliderPageStepSub);
-            return true;
-        }
-    }
+    if (object == m_grid && event->type() == QEvent::KeyPress)
+        return FilterGridKey(static_cast<QKeyEvent*>(event));
+    if (object == m_grid->viewport() && event->type() == QEvent::Wheel)
+        PageByWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
     return QWidget::eventFilter(object, event);
 }
 

@@ -8,6 +8,7 @@
 
 class CGridDelegate;
 class QComboBox;
+class QKeyEvent;
 class QPrinter;
 class QPushButton;
 class QTableWidget;
@@ -65,6 +66,8 @@ class CProgramView : public QWidget {
     void BuildGrid();
     void SetRowCells(int row, const GridRow& cells);
     bool HandleGridKey(int key);
+    bool FilterGridKey(const QKeyEvent* event);
+    void PageByWheel(int delta);
     void RunTransfer(int kind);
 
     QTableWidget* m_grid;
@@ -73,4 +76,5 @@ class CProgramView : public QWidget {
     QPushButton* m_channelEdit;
     QPushButton* m_initialise;
     QPushButton* m_batch;
+    int m_wheelRemainder = 0; // high-resolution wheel deltas not yet a whole notch
 };

@@ -77,7 +77,3 @@ int32_t LimitFromMhzText(std::string_view text) {
 std::string LimitToMhzText(int32_t value) {
     return std::to_string(value / kUnitsPerMhz);
 }
-
-bool LimitEditCharAllowed(char32_t c) {
-    return (c >= U'0' && c <= U'9') || c < 0x20 || c == 0x7F;
-}

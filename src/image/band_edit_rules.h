@@ -40,6 +40,3 @@ BandPair HighEditRule(BandPair pair);
 int32_t LimitFromMhzText(std::string_view text);
 // Whole megahertz (truncating division).
 std::string LimitToMhzText(int32_t value);
-
-// The limit edits take digits only; control characters (backspace, tab) pass.
-bool LimitEditCharAllowed(char32_t c);

@@ -7,23 +7,24 @@
 namespace {
 
 using E = CalibrationEncoding;
-using F = TextFilter;
+using F = KeyFilter;
 
 CalibrationField Bits(int id, std::string_view label, int offset, int shift, int width, int maximum,
                       int chars, bool clamp) {
-    return {id,      label, offset, shift,     width, E::Bits, 0,
-            maximum, chars, 10,     F::Digits, clamp, false};
+    return {id,    label, offset, shift, width, E::Bits, 0, maximum, 10, {F::Digits, chars},
+            clamp, false};
 }
 
 CalibrationField Word(int id, std::string_view label, int offset, E encoding, int maximum,
                       int base) {
     const F filter = base == 16 ? F::HexDigits : F::Digits;
-    return {id, label, offset, 0, 16, encoding, 0, maximum, 4, base, filter, base == 10, false};
+    return {id, label, offset, 0, 16, encoding, 0, maximum, base, {filter, 4}, base == 10, false};
 }
 
-// The squelch thresholds take any character and are shown and stored as they are.
+// The squelch thresholds take any character (letters upper-cased) and are shown and stored as
+// they are.
 CalibrationField Threshold(int id, std::string_view label, int offset, bool hidden) {
-    return {id, label, offset, 0, 8, E::Bits, 0, 127, 3, 10, F::Any, false, hidden};
+    return {id, label, offset, 0, 8, E::Bits, 0, 127, 10, {F::AnyUpper, 3}, false, hidden};
 }
 
 const std::array<CalibrationField, 25> kFields = {

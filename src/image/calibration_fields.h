@@ -1,6 +1,6 @@
 #pragma once
 
-#include "image/numeric_text.h"
+#include "image/input_rule.h"
 
 #include <span>
 #include <string_view>
@@ -24,9 +24,8 @@ struct CalibrationField {
     CalibrationEncoding encoding;
     int minimum;
     int maximum;
-    int maxChars;
-    int base; // 10, or 16 for the compander thresholds
-    TextFilter filter;
+    int base;         // 10, or 16 for the compander thresholds
+    TextRule text;    // what the edit takes
     bool clampOnLoad; // clamped when loaded and before a store
     bool hidden;
 };

@@ -13,14 +13,16 @@ const std::array<CalibrationGridSpec, kCalibrationGridCount>& CalibrationGrids()
          {{" sql 1", {0x3F00, 0x3F06, 0x3F0C}}, {" sql 9", {0x3F03, 0x3F09, 0x3F0F}}},
          0,
          127,
-         0},
+         0,
+         {KeyFilter::SignedDigits, 3}},
         {{"低端", "中端", "高端"},
          1500,
          1000,
          {{" 低功率", {0x3F39, 0x3F3F, 0x3F45}}, {" 高功率", {0x3F3C, 0x3F42, 0x3F48}}},
          1,
          255,
-         1},
+         1,
+         {KeyFilter::Any, 3}},
         {{"宽带 高", "宽带 低", "窄带 高", "窄带 低"},
          1650,
          800,
@@ -29,7 +31,8 @@ const std::array<CalibrationGridSpec, kCalibrationGridCount>& CalibrationGrids()
           {" 静噪检测3", {0x3ED8, 0x3EE4, 0x3EF0}}},
          0,
          137,
-         0},
+         0,
+         {KeyFilter::Any, 3}},
     }};
     return grids;
 }

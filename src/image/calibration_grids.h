@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/input_rule.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -24,6 +26,7 @@ struct CalibrationGridSpec {
     int minimum;                          // display and editor range
     int maximum;
     int replacement; // shown for a stored byte outside the range
+    TextRule editor; // what the in-cell editor takes
 };
 
 enum CalibrationGridId { kSquelchGrid, kPowerGrid, kDetectionGrid, kCalibrationGridCount };

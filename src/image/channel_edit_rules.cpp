@@ -3,6 +3,7 @@
 #include "image/band_limits.h"
 #include "image/channel_record.h"
 #include "image/codecs.h"
+#include "image/field_codec.h"
 #include "image/memory_image.h"
 
 #include <algorithm>
@@ -53,7 +54,7 @@ ChannelEditValues LoadChannelEdit(const MemoryImage& image, int record) {
 void ApplyOptionFallbacks(ChannelOptionValues& options) {
     for (int i = 0; i < kChannelOptionCount; ++i)
         if (options[i] < 0)
-            options[i] = ChannelOptions()[i].fallback;
+            options[i] = FallbackIndex(ChannelField(ChannelOptions()[i].field));
 }
 
 void StoreChannelEdit(MemoryImage& image, int record, const std::string& committedRx,

@@ -3,9 +3,8 @@
 std::span<const ChannelOption, kChannelOptionCount> ChannelOptions() {
     using F = ChannelFieldId;
     static constexpr ChannelOption options[kChannelOptionCount] = {
-        {F::Power, 1, 1},      {F::Bandwidth, 1, 1}, {F::BusyLock, 0, 0},
-        {F::SignalType, 0, 0}, {F::Vox, 0, 0},       {F::VoiceMode, 0, 0},
-        {F::PttId, 0, 0},      {F::ScanAdd, 1, 0},   {F::RepeaterMode, 0, 0},
+        {F::Power, 1},     {F::Bandwidth, 1}, {F::BusyLock, 0}, {F::SignalType, 0},   {F::Vox, 0},
+        {F::VoiceMode, 0}, {F::PttId, 0},     {F::ScanAdd, 0},  {F::RepeaterMode, 0},
     };
     return std::span<const ChannelOption, kChannelOptionCount>(options);
 }

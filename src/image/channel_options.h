@@ -5,11 +5,10 @@
 #include <array>
 #include <span>
 
-// The option lists of the channel dialogs: the record's option fields with the item shown
-// when the stored value is not an item of the list. Items come from the record table.
+// The option lists of the channel dialogs: the record's option fields, whose items and
+// fallback items come from the record table.
 struct ChannelOption {
     ChannelFieldId field;
-    int fallback;
     int newChannel; // selected when a receive frequency is typed into an empty channel
 };
 

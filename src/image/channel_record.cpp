@@ -4,6 +4,8 @@
 #include "image/codecs.h"
 #include "image/memory_image.h"
 
+#include <algorithm>
+#include <cassert>
 #include <cstdlib>
 
 int RecordOffset(int record) {
@@ -49,45 +51,30 @@ ChannelRecord ChannelRecord::Cleared() {
 
 uint32_t ChannelRecord::Get(ChannelFieldId id) const {
     const FieldSpec& f = ChannelField(id);
-    switch (f.encoding) {
-    case FieldEncoding::Frequency: {
+    assert(f.size <= 4 && f.encoding != FieldEncoding::Text);
+    if (f.encoding == FieldEncoding::Frequency) {
         std::span<const uint8_t, 4> field(m_bytes.data() + f.offset, 4);
         return static_cast<uint32_t>(DecodeFrequencyField(field));
     }
-    case FieldEncoding::ToneCode:
-        return m_bytes[f.offset] | (m_bytes[f.offset + 1] << 8);
-    case FieldEncoding::Text:
-        return 0;
-    default: {
-        uint32_t value = 0;
-        for (int k = f.size - 1; k >= 0; --k)
-            value = (value << 8) | m_bytes[f.offset + k];
-        const uint32_t mask = f.width >= 8 ? 0xFFFFFFFFu : (1u << f.width) - 1u;
-        return (value >> f.shift) & mask;
-    }
-    }
+    if (f.width < 8)
+        return GetBits(m_bytes[f.offset], f.shift, f.width);
+    uint32_t value = 0;
+    for (int k = std::min(f.size, 4) - 1; k >= 0; --k)
+        value = (value << 8) | m_bytes[f.offset + k];
+    return value;
 }
 
 void ChannelRecord::Set(ChannelFieldId id, uint32_t value) {
     const FieldSpec& f = ChannelField(id);
-    switch (f.encoding) {
-    case FieldEncoding::Frequency: {
+    assert(f.size <= 4 && f.encoding != FieldEncoding::Text);
+    if (f.encoding == FieldEncoding::Frequency) {
         std::span<uint8_t, 4> field(m_bytes.data() + f.offset, 4);
         EncodeFrequencyField(static_cast<int32_t>(value), field);
-        return;
-    }
-    case FieldEncoding::Text:
-        return;
-    case FieldEncoding::ToneCode:
-    default:
-        if (f.width >= 8) {
-            for (int k = 0; k < f.size; ++k)
-                m_bytes[f.offset + k] = static_cast<uint8_t>(value >> (8 * k));
-            return;
-        }
-        const auto mask = static_cast<uint8_t>(((1u << f.width) - 1u) << f.shift);
-        uint8_t& byte = m_bytes[f.offset];
-        byte = static_cast<uint8_t>((byte & ~mask) | ((value << f.shift) & mask));
+    } else if (f.width < 8) {
+        m_bytes[f.offset] = PutBits(m_bytes[f.offset], f.shift, f.width, value);
+    } else {
+        for (int k = 0; k < std::min(f.size, 4); ++k)
+            m_bytes[f.offset + k] = static_cast<uint8_t>(value >> (8 * k));
     }
 }
 

@@ -29,8 +29,8 @@ class ChannelRecord {
     void Store(MemoryImage& image, int record) const;
     static ChannelRecord Cleared();
 
-    // Bit and byte fields by their index value; frequency fields as frequency values; tone
-    // codes as low | high << 8.
+    // The number fields of the record table: bit fields by their value, frequency fields as
+    // frequency values, byte runs (tone codes) little-endian. The name has Name and SetName.
     uint32_t Get(ChannelFieldId id) const;
     void Set(ChannelFieldId id, uint32_t value);
 

@@ -49,7 +49,13 @@ double FromDecimal(__int128 mantissa, int exponent) {
         text += digits[--n];
     text += 'e' + std::to_string(exponent);
     double result = 0;
-    std::from_chars(text.data(), text.data() + text.size(), result);
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), result);
+    if (res.ec == std::errc::result_out_of_range) {
+        // Beyond the double range: a product above 1 overflows, one below underflows to 0.
+        const bool huge = n - 1 + exponent > 0;
+        result = huge ? HUGE_VAL : 0.0;
+        return negative ? -result : result;
+    }
     return result;
 }
 
@@ -91,6 +97,29 @@ static size_t SkipSpaceAndSign(std::string_view text, bool& negative) {
     return i;
 }
 
+// The power of ten of the leading digit of a decimal number without sign ("123.4e5": 7).
+// Only called for numbers outside the double range, which have a non-zero digit.
+static int64_t DecimalOrder(std::string_view number) {
+    const size_t ePos = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, ePos);
+    int64_t exponent = 0;
+    if (ePos != number.npos) {
+        const auto scanned = ScanInt(number.substr(ePos + 1));
+        // An exponent beyond an int is beyond any digit count too.
+        exponent = !scanned                  ? 0
+                   : scanned->fits           ? scanned->value
+                   : number[ePos + 1] == '-' ? INT32_MIN
+                                             : INT32_MAX;
+    }
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == mantissa.npos)
+        return INT32_MIN;
+    const int64_t order =
+        first < point ? int64_t(point - first) - 1 : int64_t(point) - int64_t(first);
+    return order + exponent;
+}
+
 double LeadingDecimal(std::string_view text) {
     bool negative = false;
     const size_t i = SkipSpaceAndSign(text, negative);
@@ -102,10 +131,9 @@ double LeadingDecimal(std::string_view text) {
     auto res = std::from_chars(text.data() + i, text.data() + text.size(), value,
                                std::chars_format::general);
     if (res.ec == std::errc::result_out_of_range) {
-        // Beyond the double range: a negative exponent underflows to 0, anything else is huge.
-        const std::string_view rest = text.substr(i);
-        const bool tiny = rest.find("e-") != rest.npos || rest.find("E-") != rest.npos;
-        value = tiny ? 0.0 : HUGE_VAL;
+        // Beyond the double range: too large or too small, by the number's own digits.
+        const auto length = static_cast<size_t>(res.ptr - (text.data() + i));
+        value = DecimalOrder(text.substr(i, length)) > 0 ? HUGE_VAL : 0.0;
     } else if (res.ec != std::errc()) {
         return 0;
     }

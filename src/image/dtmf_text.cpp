@@ -12,14 +12,6 @@ bool IsPrintableAscii(char32_t c) {
     return c >= 0x20 && c <= 0x7E;
 }
 
-char32_t Upper(char32_t c) {
-    return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
-}
-
-bool IsDtmfChar(char32_t c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'D') || c == '*' || c == '#';
-}
-
 // The greeting shows digit codes as the characters they stand for.
 uint8_t DigitCodeToChar(uint8_t b) {
     if (b <= 9)
@@ -83,20 +75,4 @@ void WriteGreeting(MemoryImage& image, int offset, int size, std::string_view te
     for (char c : text)
         if (k < size && IsPrintableAscii(static_cast<unsigned char>(c)))
             image.SetByte(offset + k++, static_cast<uint8_t>(c));
-}
-
-char32_t FilterKeyChar(KeyFilter filter, char32_t c) {
-    switch (filter) {
-    case KeyFilter::Any:
-        return c;
-    case KeyFilter::AnyUpper:
-        return Upper(c);
-    case KeyFilter::Digits:
-        return c >= '0' && c <= '9' ? c : 0;
-    case KeyFilter::Dtmf:
-        return IsDtmfChar(Upper(c)) ? Upper(c) : 0;
-    case KeyFilter::Printable:
-        return IsPrintableAscii(c) ? c : 0;
-    }
-    return 0;
 }

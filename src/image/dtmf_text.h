@@ -23,7 +23,3 @@ void WriteKillCode(MemoryImage& image, int offset, int size, std::string_view te
 // trailing spaces removed; stored as printable ASCII padded with spaces.
 std::string ReadGreeting(const MemoryImage& image, int offset, int size);
 void WriteGreeting(MemoryImage& image, int offset, int size, std::string_view text);
-
-// What the edit with this filter makes of a typed character: the character (upper-cased
-// where the filter does that), or 0 when it is dropped.
-char32_t FilterKeyChar(KeyFilter filter, char32_t c);

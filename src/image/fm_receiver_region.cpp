@@ -51,10 +51,6 @@ std::string NormaliseFmText(std::string_view text) {
     return FormatFmFrequency(InFmBand(khz) ? khz : kFmBandLowKhz);
 }
 
-bool FmCellCharAllowed(char32_t c) {
-    return (c >= U'0' && c <= U'9') || c == U'.' || c < 0x20 || c == 0x7F;
-}
-
 namespace {
 
 std::string LoadField(const MemoryImage& image, int offset) {

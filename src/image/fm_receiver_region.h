@@ -39,9 +39,6 @@ int32_t ParseFmText(std::string_view text);
 // outside the band (and unparsable text) going to 76.000.
 std::string NormaliseFmText(std::string_view text);
 
-// The cell editor takes digits, "." and control characters (backspace, tab) only.
-bool FmCellCharAllowed(char32_t c);
-
 // The receiver's fields as the dialog shows them (0x2F83 and 0x2F85..0x2F87 are not part).
 struct FmReceiverTexts {
     std::string current;                               // current frequency, may be empty

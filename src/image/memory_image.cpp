@@ -27,25 +27,6 @@ bool MemoryImage::Fill(int offset, int length, uint8_t value) {
     return true;
 }
 
-static uint8_t FieldMask(int shift, int width) {
-    if (shift < 0 || width <= 0 || shift + width > 8)
-        return 0;
-    return static_cast<uint8_t>(((1u << width) - 1u) << shift);
-}
-
-uint8_t MemoryImage::Bits(int offset, int shift, int width) const {
-    const uint8_t mask = FieldMask(shift, width);
-    return mask == 0 ? 0 : static_cast<uint8_t>((Byte(offset) & mask) >> shift);
-}
-
-void MemoryImage::SetBits(int offset, int shift, int width, unsigned value) {
-    const uint8_t mask = FieldMask(shift, width);
-    if (mask == 0 || !Contains(offset))
-        return;
-    const uint8_t bits = static_cast<uint8_t>((value << shift) & mask);
-    m_bytes[offset] = static_cast<uint8_t>((m_bytes[offset] & ~mask) | bits);
-}
-
 uint32_t MemoryImage::Le32(int offset) const {
     uint32_t value = 0;
     for (int k = 3; k >= 0; --k)

@@ -7,6 +7,25 @@
 
 constexpr int kImageSize = 0x4000;
 
+// A bit field of `width` bits from bit `shift` of one byte. A field that does not fit the byte
+// has no bits: it reads 0 and writing it changes nothing.
+constexpr uint8_t BitMask(int shift, int width) {
+    if (shift < 0 || width < 1 || shift + width > 8)
+        return 0;
+    return static_cast<uint8_t>(((1u << width) - 1u) << shift);
+}
+constexpr uint8_t GetBits(uint8_t byte, int shift, int width) {
+    const uint8_t mask = BitMask(shift, width);
+    return mask == 0 ? 0 : static_cast<uint8_t>((byte & mask) >> shift);
+}
+// The byte with the field's bits cleared and the value or-ed in; its other bits survive.
+constexpr uint8_t PutBits(uint8_t byte, int shift, int width, unsigned value) {
+    const uint8_t mask = BitMask(shift, width);
+    if (mask == 0)
+        return byte;
+    return static_cast<uint8_t>((byte & ~mask) | ((value << shift) & mask));
+}
+
 // The radio's whole memory, addressed with the radio's own offsets. Every access is
 // bounds-checked: reads outside the image give 0xFF (erased flash), writes outside it are
 // dropped and range operations report false.
@@ -29,10 +48,12 @@ class MemoryImage {
     bool Fill(int offset, int length, uint8_t value);
     void FillAll(uint8_t value) { m_bytes.fill(value); }
 
-    // Bit field of `width` bits starting at bit `shift` of one byte.
-    uint8_t Bits(int offset, int shift, int width) const;
-    // Clears the field's bits and ors in the value; the byte's other bits survive.
-    void SetBits(int offset, int shift, int width, unsigned value);
+    uint8_t Bits(int offset, int shift, int width) const {
+        return GetBits(Byte(offset), shift, width);
+    }
+    void SetBits(int offset, int shift, int width, unsigned value) {
+        SetByte(offset, PutBits(Byte(offset), shift, width, value));
+    }
     bool Bit(int offset, int bit) const { return Bits(offset, bit, 1) != 0; }
     void SetBit(int offset, int bit, bool on) { SetBits(offset, bit, 1, on ? 1 : 0); }
 

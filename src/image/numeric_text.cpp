@@ -22,21 +22,6 @@ bool IsBlank(char c) {
 
 } // namespace
 
-bool FilterAccepts(TextFilter filter, char32_t typed) {
-    const bool digit = typed >= U'0' && typed <= U'9';
-    switch (filter) {
-    case TextFilter::Digits:
-        return digit;
-    case TextFilter::SignedDigits:
-        return digit || typed == U'-';
-    case TextFilter::HexDigits:
-        return digit || (typed >= U'a' && typed <= U'f') || (typed >= U'A' && typed <= U'F');
-    case TextFilter::Any:
-        return true;
-    }
-    return false;
-}
-
 int ReadNumberText(std::string_view text, int base) {
     size_t i = 0;
     while (i < text.size() && IsBlank(text[i]))

@@ -3,16 +3,6 @@
 #include <string>
 #include <string_view>
 
-// Which typed characters an edit lets through (backspace always passes).
-enum class TextFilter {
-    Digits,       // 0-9
-    SignedDigits, // 0-9 and '-'
-    HexDigits,    // 0-9, a-f, A-F
-    Any,
-};
-
-bool FilterAccepts(TextFilter filter, char32_t typed);
-
 // Reads the leading number of an edit's text in base 10 or 16: leading blanks and a sign are
 // skipped and reading stops at the first character that cannot continue the number. Text
 // without digits reads as 0; a number too large for an int saturates.

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <span>
+#include "image/input_rule.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,15 +19,6 @@ enum class FieldEncoding {
     Greeting,     // printable ASCII padded with spaces, no terminator
     DtmfString,   // one DTMF code per byte, 0xFF after the text
     KillCode,     // DTMF codes, then 0x0F after the last one
-};
-
-// Which typed characters an edit lets through; the *Upper filters also upper-case letters.
-enum class KeyFilter {
-    Any,
-    AnyUpper,
-    Digits,
-    Dtmf,      // 0-9, A-D, * and #, typed in either case
-    Printable, // printable ASCII
 };
 
 // A number shown in an edit with a spin. The value is an integer in the field's own unit:
@@ -78,12 +70,6 @@ std::vector<std::string> FieldTableProblems(const std::vector<FieldSpec>& fields
 // Fields of the tables that claim the same bit, as "a/b at 0x2049" lines.
 std::vector<std::string> FieldOverlaps(const std::vector<const std::vector<FieldSpec>*>& tables);
 
-struct RegionSpec {
-    std::string_view name;
-    int begin; // image offset of the first byte
-    int end;   // one past the last byte
-};
-
 constexpr int kRecordSize = 32;
 
 // The fields of the 32-byte channel record, in record order; ChannelFieldId indexes the table.
@@ -119,6 +105,3 @@ FieldSpec OptionField(std::string_view name, int id, std::string_view label, int
 
 const std::vector<FieldSpec>& ChannelRecordFields();
 const FieldSpec& ChannelField(ChannelFieldId id);
-
-// The main regions of the image, ascending and disjoint.
-std::span<const RegionSpec> ImageRegions();

@@ -1,6 +1,7 @@
 #include "service/dtmf_decoder_init_dlg.h"
 
 #include "app/app_globals.h"
+#include "app/focus_loss.h"
 #include "link/transfer_range.h"
 #include "service/service_link.h"
 #include "service/spin_edit.h"
@@ -18,7 +19,7 @@ CDtmfDecoderInitDlg::CDtmfDecoderInitDlg(QWidget* parent)
     auto* fields = new QGridLayout;
     for (int i = 0; i < kDecoderValueCount; ++i) {
         const DecoderValueSpec& entry = DecoderValues()[i];
-        m_edits[i] = new CSpinEdit(this, 0, 0xFFFF, 16, TextFilter::HexDigits, 4);
+        m_edits[i] = new CSpinEdit(this, 0, 0xFFFF, 16, {KeyFilter::HexDigits, 4});
         m_edits[i]->setObjectName(QString::number(entry.id));
         auto* label = new QLabel(tr(entry.label.data()), this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -66,6 +67,7 @@ void CDtmfDecoderInitDlg::OnWriteData() {
 }
 
 void CDtmfDecoderInitDlg::done(int result) {
+    CommitFocusedControl(this);
     StoreToImage();
     QDialog::done(result);
 }

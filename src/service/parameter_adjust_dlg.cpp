@@ -1,8 +1,11 @@
 #include "service/parameter_adjust_dlg.h"
 
 #include "app/app_globals.h"
+#include "app/cell_editor.h"
+#include "app/focus_loss.h"
 #include "image/calibration.h"
 #include "image/calibration_fields.h"
+#include "image/numeric_text.h"
 #include "link/transfer_range.h"
 #include "service/calibration_cell_delegate.h"
 #include "service/service_link.h"
@@ -70,9 +73,9 @@ void CParameterAdjustDlg::BuildGrid(int grid) {
     const CalibrationGridSpec& shape = CalibrationGrids()[grid];
     auto* table = new QTableWidget(this);
     m_grids[grid] = table;
-    const TextFilter filter = grid == kSquelchGrid ? TextFilter::SignedDigits : TextFilter::Any;
-    table->setItemDelegate(
-        new CCalibrationCellDelegate(table, shape.minimum, shape.maximum, filter));
+    auto* delegate = new CCalibrationCellDelegate(table, shape);
+    table->setItemDelegate(delegate);
+    connect(delegate, &CCalibrationCellDelegate::closeRequested, this, &QDialog::accept);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -109,8 +112,7 @@ QGridLayout* CParameterAdjustDlg::BuildEdits() {
 
 void CParameterAdjustDlg::AddEdit(QGridLayout* layout, int id, int row, int column) {
     const CalibrationField* field = FindCalibrationField(id);
-    auto* edit = new CSpinEdit(this, field->minimum, field->maximum, field->base, field->filter,
-                               field->maxChars);
+    auto* edit = new CSpinEdit(this, field->minimum, field->maximum, field->base, field->text);
     edit->setObjectName(QString::number(id));
     m_edits.insert(id, edit);
     if (field->hidden) {
@@ -159,10 +161,9 @@ void CParameterAdjustDlg::ShapeGrid(int grid) {
         labels << QString::fromStdString(line.bandLabel) + tr(line.suffix.data());
     table->setHorizontalHeaderLabels(headers);
     table->setVerticalHeaderLabels(labels);
-    const int dpi = logicalDpiX();
-    table->verticalHeader()->setFixedWidth(shape.labelWidthTwips * dpi / 1440);
+    table->verticalHeader()->setFixedWidth(TwipsToPixels(this, shape.labelWidthTwips));
     for (int c = 0; c < table->columnCount(); ++c) {
-        table->setColumnWidth(c, shape.dataWidthTwips * dpi / 1440);
+        table->setColumnWidth(c, TwipsToPixels(this, shape.dataWidthTwips));
         table->horizontalHeaderItem(c)->setTextAlignment(Qt::AlignCenter);
         for (int r = 0; r < table->rowCount(); ++r) {
             auto* item = new QTableWidgetItem;
@@ -270,6 +271,7 @@ void CParameterAdjustDlg::OnWriteData() {
 }
 
 void CParameterAdjustDlg::done(int result) {
+    CommitFocusedControl(this);
     StoreToImage();
     QDialog::done(result);
 }

@@ -1,5 +1,6 @@
 #include "service/service_password_dlg.h"
 
+#include "app/text_filter.h"
 #include "image/service_password.h"
 
 #include <QDialogButtonBox>
@@ -13,7 +14,7 @@ CServicePasswordDlg::CServicePasswordDlg(QWidget* parent)
     : QDialog(parent), m_edit(new QLineEdit(this)) {
     setWindowTitle(tr("密码"));
     m_edit->setEchoMode(QLineEdit::Password);
-    m_edit->setMaxLength(8);
+    CTextFilter::Install(m_edit, {KeyFilter::Any, 8});
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(tr("确定"), QDialogButtonBox::AcceptRole);
     buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole);

@@ -1,20 +1,18 @@
 #include "service/spin_edit.h"
 
-#include <QKeyEvent>
+#include "app/text_filter.h"
+#include "image/numeric_text.h"
+
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 
-CSpinEdit::CSpinEdit(QWidget* parent, int minimum, int maximum, int base, TextFilter filter,
-                     int maxChars)
+CSpinEdit::CSpinEdit(QWidget* parent, int minimum, int maximum, int base, const TextRule& rule)
     : QAbstractSpinBox(parent), m_minimum(minimum), m_maximum(maximum), m_base(base),
-      m_filter(filter), m_maxChars(maxChars) {
-    // The limit applies to what the user types or pastes; the program's own texts (a stored
-    // 255 in a two-character edit) are shown whole, so the clamp sees them.
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (text.size() > m_maxChars)
-            SetText(text.left(m_maxChars));
-    });
+      m_maxChars(rule.maxLength) {
+    // The program's own texts (a stored 255 in a two-character edit) are shown whole, so the
+    // clamp sees them; the rule binds only what the user enters.
+    CTextFilter::Install(lineEdit(), rule);
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     setAccelerated(false);
 }
@@ -64,25 +62,6 @@ QSize CSpinEdit::sizeHint() const {
 
 QAbstractSpinBox::StepEnabled CSpinEdit::stepEnabled() const {
     return StepUpEnabled | StepDownEnabled;
-}
-
-void CSpinEdit::keyPressEvent(QKeyEvent* event) {
-    const QString typed = event->text();
-    // Control characters (backspace, Ctrl+A, ...) are not typed text.
-    if (typed.isEmpty() || typed[0].unicode() < 0x20 || typed[0].unicode() == 0x7F)
-        return QAbstractSpinBox::keyPressEvent(event);
-    for (char32_t c : typed.toUcs4())
-        if (!FilterAccepts(m_filter, c))
-            return event->accept();
-    const qsizetype kept = Text().size() - lineEdit()->selectedText().size();
-    if (kept + typed.size() > m_maxChars)
-        return event->accept();
-    if (m_filter == TextFilter::Digits || m_filter == TextFilter::SignedDigits)
-        return QAbstractSpinBox::keyPressEvent(event);
-    QKeyEvent upper(event->type(), event->key(), event->modifiers(), typed.toUpper(),
-                    event->isAutoRepeat(), event->count());
-    QAbstractSpinBox::keyPressEvent(&upper);
-    event->setAccepted(upper.isAccepted());
 }
 
 void CSpinEdit::focusOutEvent(QFocusEvent* event) {

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "image/numeric_text.h"
+#include "image/input_rule.h"
 
 #include <QAbstractSpinBox>
 
 // An edit with its spin arrows. The text is the value: the arrows step the number read from
-// the text and wrap at the range ends, typed characters pass the edit's filter (letters in
-// upper case where the filter allows them), and losing the focus clamps the number into range.
+// the text and wrap at the range ends, what the user types or pastes passes the edit's text
+// rule, and losing the focus clamps the number into range.
 class CSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
   public:
-    CSpinEdit(QWidget* parent, int minimum, int maximum, int base, TextFilter filter, int maxChars);
+    CSpinEdit(QWidget* parent, int minimum, int maximum, int base, const TextRule& rule);
 
     QString Text() const;
     void SetText(const QString& text);
@@ -28,13 +28,11 @@ class CSpinEdit : public QAbstractSpinBox {
 
   protected:
     StepEnabled stepEnabled() const override;
-    void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
     int m_minimum;
     int m_maximum;
     int m_base;
-    TextFilter m_filter;
     int m_maxChars;
 };

@@ -1,10 +1,11 @@
 #include "settings/dtmf_auto_dial_page.h"
 
 #include "app/app_globals.h"
+#include "app/cell_editor.h"
+#include "app/text_filter.h"
 #include "image/auto_dial_rules.h"
 #include "image/dtmf_table.h"
 #include "settings/field_form.h"
-#include "settings/field_key_filter.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -23,10 +24,6 @@ constexpr int kSeparatorId = 1211;
 constexpr int kCodeColumn = 1;
 constexpr int kIndexTwips = 500;
 constexpr int kCodeTwips = 2500;
-
-int TwipsToPixels(const QWidget* widget, int twips) {
-    return twips * widget->logicalDpiX() / 1440;
-}
 
 QTableWidgetItem* CenteredItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
@@ -48,22 +45,20 @@ CDtmfAutoDialPage::CDtmfAutoDialPage(MemoryImage& image, QWidget* parent)
     m_ani->setAutoDefault(false);
     fields->addWidget(m_ani, 1, 3);
     m_grid = new QTableWidget(this);
-    m_cellEditor = new QLineEdit(m_grid->viewport());
+    m_cellEditor = new CCellEditor(m_grid, {KeyFilter::Dtmf, kAutoDialCodeLength});
     m_cellEditor->setObjectName("1115");
-    m_cellEditor->hide();
+    m_cellEditor->cellFor = [](int, int column) { return column == kCodeColumn ? column : -1; };
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(m_grid);
-    InstallKeyFilter(m_cellEditor, KeyFilter::Dtmf);
-    InstallKeyFilter(m_callId, KeyFilter::Dtmf);
-    for (QObject* watched : {static_cast<QObject*>(m_grid), static_cast<QObject*>(m_cellEditor),
-                             static_cast<QObject*>(m_form->Control(kSelfIdId)),
-                             static_cast<QObject*>(m_form->Control(kSeparatorId))})
+    CTextFilter::Install(m_callId, {KeyFilter::Dtmf, 7});
+    for (QObject* watched :
+         {static_cast<QObject*>(m_grid), static_cast<QObject*>(m_form->Control(kSelfIdId)),
+          static_cast<QObject*>(m_form->Control(kSeparatorId))})
         watched->installEventFilter(this);
     connect(m_form->List(kSeparatorId), &QComboBox::activated, this,
             &CDtmfAutoDialPage::SeparatorChosen);
     connect(m_ani, &QPushButton::clicked, this, &CDtmfAutoDialPage::AniCall);
-    connect(m_grid, &QTableWidget::cellPressed, this, [this] { OpenCellEditor(); });
     InitLists();
     LoadFromImage();
 }
@@ -74,8 +69,6 @@ CDtmfAutoDialPage::~CDtmfAutoDialPage() {
 
 void CDtmfAutoDialPage::InitLists() {
     m_form->InitLists();
-    m_cellEditor->setMaxLength(kAutoDialCodeLength);
-    m_callId->setMaxLength(7);
     m_callId->setText(g_dtmfCallId);
     BuildGrid();
 }
@@ -126,22 +119,12 @@ QString CDtmfAutoDialPage::SelfIdText() const {
 }
 
 void CDtmfAutoDialPage::OpenCellEditor() {
-    QTableWidgetItem* item = m_grid->currentItem();
-    if (!item || item->column() != kCodeColumn)
-        return;
-    m_cellEditor->setGeometry(m_grid->visualItemRect(item));
-    m_cellEditor->setText(item->text());
-    m_cellEditor->selectAll();
-    m_cellEditor->show();
-    m_cellEditor->setFocus();
+    if (QTableWidgetItem* item = m_grid->currentItem(); item && item->column() == kCodeColumn)
+        m_cellEditor->Open(item->row(), kCodeColumn);
 }
 
 void CDtmfAutoDialPage::CommitCellEditor() {
-    if (m_cellEditor->isHidden())
-        return;
-    m_cellEditor->hide();
-    if (QTableWidgetItem* item = m_grid->currentItem(); item && item->column() == kCodeColumn)
-        item->setText(m_cellEditor->text());
+    m_cellEditor->Commit();
 }
 
 void CDtmfAutoDialPage::AniCall() {
@@ -176,15 +159,7 @@ void CDtmfAutoDialPage::SelfIdLeft() {
 bool CDtmfAutoDialPage::eventFilter(QObject* watched, QEvent* event) {
     const bool key = event->type() == QEvent::KeyPress;
     const auto* keyEvent = key ? static_cast<QKeyEvent*>(event) : nullptr;
-    if (watched == m_cellEditor) {
-        if (event->type() == QEvent::FocusOut)
-            CommitCellEditor();
-        if (key && IsEnterOrEsc(keyEvent)) {
-            m_grid->setFocus();
-            CommitCellEditor();
-            return true;
-        }
-    } else if (watched == m_grid) {
+    if (watched == m_grid) {
         if (key && (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter)) {
             OpenCellEditor();
             return true;

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class CCellEditor;
 class CFieldForm;
 class QLineEdit;
 class QPushButton;
@@ -29,7 +30,7 @@ class CDtmfAutoDialPage : public CSettingsPage {
 
     CFieldForm* Form() const { return m_form; }
     QTableWidget* Grid() const { return m_grid; }
-    QLineEdit* CellEditor() const { return m_cellEditor; }
+    CCellEditor* CellEditor() const { return m_cellEditor; }
     QLineEdit* CallIdEdit() const { return m_callId; }
     QPushButton* AniButton() const { return m_ani; }
 
@@ -47,7 +48,7 @@ class CDtmfAutoDialPage : public CSettingsPage {
     MemoryImage& m_image;
     CFieldForm* m_form;
     QTableWidget* m_grid;
-    QLineEdit* m_cellEditor;
+    CCellEditor* m_cellEditor;
     QLineEdit* m_callId;
     QPushButton* m_ani;
     QString m_previousSeparator;

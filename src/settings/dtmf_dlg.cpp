@@ -1,5 +1,6 @@
 #include "settings/dtmf_dlg.h"
 
+#include "app/focus_loss.h"
 #include "settings/dtmf_auto_dial_page.h"
 #include "settings/dtmf_decode_page.h"
 #include "settings/dtmf_encode_page.h"
@@ -45,6 +46,7 @@ void CDtmfDlg::TabChanged(int index) {
 }
 
 void CDtmfDlg::done(int result) {
+    CommitFocusedControl(this);
     for (int i = 0; i < m_tabs->count(); ++i)
         Page(i)->StoreToImage();
     QDialog::done(result);

@@ -7,7 +7,6 @@ target_sources(kestra_gui PRIVATE
     ${CMAKE_SOURCE_DIR}/src/settings/feature_entries.cpp
     ${CMAKE_SOURCE_DIR}/src/settings/field_form.cpp
     ${CMAKE_SOURCE_DIR}/src/settings/form_page.cpp
-    ${CMAKE_SOURCE_DIR}/src/settings/field_key_filter.cpp
     ${CMAKE_SOURCE_DIR}/src/settings/optional_features_dlg.cpp
     ${CMAKE_SOURCE_DIR}/src/settings/settings_page.cpp
     ${CMAKE_SOURCE_DIR}/src/settings/step_spin_edit.cpp

@@ -1,8 +1,7 @@
 #include "settings/field_form.h"
 
-#include "channels/key_filter.h"
+#include "app/text_filter.h"
 #include "image/number_field.h"
-#include "settings/field_key_filter.h"
 #include "settings/step_spin_edit.h"
 
 #include <QComboBox>
@@ -45,11 +44,11 @@ QWidget* CFieldForm::MakeControl(const FieldSpec& f, QWidget* parent) {
         return new QComboBox(parent);
     if (f.encoding != FieldEncoding::Number) {
         auto* edit = new QLineEdit(parent);
-        InstallKeyFilter(edit, f.keys);
+        CTextFilter::Install(edit, {f.keys, f.maxLength});
         return edit;
     }
     auto* spin = new CStepSpinEdit(parent);
-    InstallKeyFilter(spin->Edit(), f.keys, spin);
+    CTextFilter::Install(spin->Edit(), {f.keys, f.maxLength});
     const size_t i = m_controls.size();
     spin->onStep = [this, i](int direction) { StepNumber(i, direction); };
     connect(spin, &CStepSpinEdit::editingFinished, this, [this, i] { NormaliseNumber(i); });
@@ -63,10 +62,6 @@ void CFieldForm::InitLists() {
             list->clear();
             for (std::string_view item : f.options)
                 list->addItem(tr(std::string(item).c_str()));
-        } else if (f.maxLength > 0) {
-            // The limit holds for typing only: a stored value wider than the edit is shown
-            // whole, so the range rule corrects it instead of a cut-off text being stored.
-            new CKeyFilter(Edit(f.id), QString(), f.maxLength);
         }
     }
 }

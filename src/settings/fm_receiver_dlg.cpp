@@ -1,17 +1,18 @@
 #include "settings/fm_receiver_dlg.h"
 
+#include "app/cell_editor.h"
 #include "app/ensure_selection.h"
+#include "app/focus_loss.h"
+#include "app/text_filter.h"
 #include "image/fm_receiver_region.h"
 #include "image/memory_image.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QTableWidget>
 
 namespace {
@@ -21,7 +22,6 @@ constexpr int kNumberColumn = 0;
 constexpr int kFrequencyColumn = 1;
 // Column widths in twips (1/1440 inch), shown at the screen's resolution.
 constexpr int kColumnTwips[2] = {1000, 1500};
-constexpr int kTwipsPerInch = 1440;
 
 bool IsEnterOrEscape(const QKeyEvent* event) {
     const int key = event->key();
@@ -37,7 +37,7 @@ QString Qs(const std::string& s) {
 CFmReceiverDlg::CFmReceiverDlg(QWidget* parent, MemoryImage& image)
     : QDialog(parent), m_image(image), m_channel(new QComboBox(this)),
       m_current(new QLineEdit(this)), m_grid(new QTableWidget(kFmChannelCount, 2, this)),
-      m_cellEditor(new QLineEdit(m_grid->viewport())) {
+      m_cellEditor(new CCellEditor(m_grid, {KeyFilter::Frequency, kFrequencyLength})) {
     setWindowTitle(tr("收音机配置"));
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(tr("当前信道"), this), 0, 0);
@@ -46,16 +46,23 @@ CFmReceiverDlg::CFmReceiverDlg(QWidget* parent, MemoryImage& image)
     layout->addWidget(m_current, 1, 1);
     layout->addWidget(m_grid, 2, 0, 1, 2, Qt::AlignHCenter);
     m_current->installEventFilter(this);
-    m_cellEditor->installEventFilter(this);
-    m_cellEditor->hide();
+    // The current frequency takes any character; leaving it corrects the text.
+    CTextFilter::Install(m_current, {KeyFilter::Any, kFrequencyLength});
+    // Only the frequency column is edited: a press on the channel number edits its frequency.
+    m_cellEditor->cellFor = [](int, int) { return kFrequencyColumn; };
+    m_cellEditor->normalise = [](const QString& text) {
+        return Qs(NormaliseFmText(text.toStdString()));
+    };
     SetUpGrid();
     InitLists();
     LoadFromImage();
 }
 
 CFmReceiverDlg::~CFmReceiverDlg() {
-    if (!m_stored)
+    if (!m_stored) {
+        CommitFocusedControl(this);
         StoreToImage();
+    }
 }
 
 void CFmReceiverDlg::SetUpGrid() {
@@ -65,7 +72,7 @@ void CFmReceiverDlg::SetUpGrid() {
     // The current cell is shown by its colour, not by a selection.
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
     for (int c = 0; c < 2; ++c)
-        m_grid->setColumnWidth(c, kColumnTwips[c] * logicalDpiX() / kTwipsPerInch);
+        m_grid->setColumnWidth(c, TwipsToPixels(this, kColumnTwips[c]));
     for (int r = 0; r < kFmChannelCount; ++r)
         for (int c = 0; c < 2; ++c) {
             auto* item =
@@ -80,24 +87,10 @@ void CFmReceiverDlg::SetUpGrid() {
                            m_grid->horizontalHeader()->sizeHint().height() +
                                m_grid->verticalHeader()->length() + frame);
     m_grid->setMaximumWidth(m_grid->minimumWidth());
-    m_cellEditor->setAlignment(Qt::AlignCenter);
-    connect(m_grid, &QTableWidget::cellPressed, this, [this](int row, int) {
-        if (QApplication::mouseButtons() & Qt::LeftButton)
-            ShowCellEditor(row);
-    });
     connect(m_grid, &QTableWidget::currentCellChanged, this, &CFmReceiverDlg::MarkCurrentCell);
-    // Scrolling would leave the editor over the wrong cell: commit it and hand the focus back.
-    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
-        if (!m_cellEditor->isHidden()) {
-            CommitCellEditor();
-            m_grid->setFocus();
-        }
-    });
 }
 
 void CFmReceiverDlg::InitLists() {
-    m_current->setMaxLength(kFrequencyLength);
-    m_cellEditor->setMaxLength(kFrequencyLength);
     for (int n = 1; n <= kFmChannelCount; ++n)
         m_channel->addItem(QString::number(n));
 }
@@ -113,14 +106,11 @@ void CFmReceiverDlg::LoadFromImage() {
 }
 
 void CFmReceiverDlg::ApplyFallbacks() {
-    if (!m_cellEditor->isHidden())
-        CommitCellEditor();
+    m_cellEditor->Commit();
     EnsureSelection(m_channel, 0);
 }
 
 void CFmReceiverDlg::StoreToImage() {
-    // Text still being typed has not lost the focus yet: normalise it as leaving would.
-    NormaliseCurrentFrequency();
     ApplyFallbacks();
     FmReceiverTexts texts;
     texts.channel = m_channel->currentText().toInt();
@@ -132,8 +122,10 @@ void CFmReceiverDlg::StoreToImage() {
 }
 
 void CFmReceiverDlg::done(int result) {
-    if (!m_stored)
+    if (!m_stored) {
+        CommitFocusedControl(this);
         StoreToImage();
+    }
     QDialog::done(result);
 }
 
@@ -144,29 +136,8 @@ void CFmReceiverDlg::NormaliseCurrentFrequency() {
 }
 
 void CFmReceiverDlg::ShowCellEditor(int row) {
-    if (row < 0 || row >= kFmChannelCount)
-        return;
-    if (!m_cellEditor->isHidden())
-        CommitCellEditor();
-    // Only the frequency column is editable: a press on the channel number edits its
-    // frequency rather than turning the number into a frequency.
-    m_grid->setCurrentCell(row, kFrequencyColumn);
-    QTableWidgetItem* item = m_grid->item(row, kFrequencyColumn);
-    m_editRow = row;
-    m_cellEditor->setGeometry(m_grid->visualItemRect(item));
-    m_cellEditor->setText(item->text());
-    m_cellEditor->selectAll();
-    m_cellEditor->show();
-    m_cellEditor->setFocus();
-}
-
-void CFmReceiverDlg::CommitCellEditor() {
-    if (m_editRow >= 0) {
-        const std::string text = m_cellEditor->text().toStdString();
-        m_grid->item(m_editRow, kFrequencyColumn)->setText(Qs(NormaliseFmText(text)));
-    }
-    m_editRow = -1;
-    m_cellEditor->hide();
+    if (row >= 0 && row < kFmChannelCount)
+        m_cellEditor->Open(row, kFrequencyColumn);
 }
 
 void CFmReceiverDlg::MarkCurrentCell(int row, int column, int previousRow, int previousColumn) {
@@ -176,26 +147,9 @@ void CFmReceiverDlg::MarkCurrentCell(int row, int column, int previousRow, int p
         current->setForeground(QColor(Qt::red));
 }
 
-bool CFmReceiverDlg::FilterCellEditorKey(const QKeyEvent* event) {
-    if (IsEnterOrEscape(event)) {
-        CommitCellEditor();
-        m_grid->setFocus();
-        return true;
-    }
-    const QString text = event->text();
-    return !text.isEmpty() && !FmCellCharAllowed(text.at(0).unicode());
-}
-
 bool CFmReceiverDlg::eventFilter(QObject* object, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
-        if (object == m_current)
-            NormaliseCurrentFrequency();
-        else if (object == m_cellEditor && !m_cellEditor->isHidden())
-            CommitCellEditor();
-    } else if (event->type() == QEvent::KeyPress && object == m_cellEditor &&
-               FilterCellEditorKey(static_cast<QKeyEvent*>(event))) {
-        return true;
-    }
+    if (object == m_current && event->type() == QEvent::FocusOut)
+        NormaliseCurrentFrequency();
     return QDialog::eventFilter(object, event);
 }
 

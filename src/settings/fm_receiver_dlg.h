@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class CCellEditor;
 class MemoryImage;
 class QComboBox;
 class QLineEdit;
@@ -24,7 +25,7 @@ class CFmReceiverDlg : public QDialog {
     QComboBox* ChannelList() const { return m_channel; }
     QLineEdit* CurrentFrequencyEdit() const { return m_current; }
     QTableWidget* Grid() const { return m_grid; }
-    QLineEdit* CellEditor() const { return m_cellEditor; }
+    CCellEditor* CellEditor() const { return m_cellEditor; }
 
   protected:
     bool eventFilter(QObject* object, QEvent* event) override;
@@ -37,15 +38,12 @@ class CFmReceiverDlg : public QDialog {
     void ApplyFallbacks();
     void StoreToImage();
     void NormaliseCurrentFrequency();
-    void CommitCellEditor();
     void MarkCurrentCell(int row, int column, int previousRow, int previousColumn);
-    bool FilterCellEditorKey(const QKeyEvent* event);
 
     MemoryImage& m_image;
     QComboBox* m_channel;
     QLineEdit* m_current;
     QTableWidget* m_grid;
-    QLineEdit* m_cellEditor;
-    int m_editRow = -1; // the grid row the open cell editor writes to
+    CCellEditor* m_cellEditor;
     bool m_stored = false;
 };

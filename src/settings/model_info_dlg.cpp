@@ -1,5 +1,7 @@
 #include "settings/model_info_dlg.h"
 
+#include "app/focus_loss.h"
+#include "app/text_filter.h"
 #include "image/band_edit_rules.h"
 #include "image/band_limits.h"
 #include "image/memory_image.h"
@@ -8,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -18,12 +19,6 @@ constexpr int kLimitLength = 3;
 bool IsEnterOrEscape(const QKeyEvent* event) {
     const int key = event->key();
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
-}
-
-// A key that types a character the limit edits refuse.
-bool IsRefusedCharacter(const QKeyEvent* event) {
-    const QString text = event->text();
-    return !text.isEmpty() && !LimitEditCharAllowed(text.at(0).unicode());
 }
 
 } // namespace
@@ -55,19 +50,17 @@ CModelInfoDlg::CModelInfoDlg(QWidget* parent, MemoryImage& image, BandLimits& li
 }
 
 CModelInfoDlg::~CModelInfoDlg() {
-    if (!m_stored)
+    if (!m_stored) {
+        CommitFocusedControl(this);
         StoreToImage();
+    }
 }
 
 void CModelInfoDlg::InitLists() {
-    m_model->setMaxLength(kModelLength);
-    // The key filter stops typed non-digits; the validator also stops pasted ones.
-    auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
+    CTextFilter::Install(m_model, {KeyFilter::Any, kModelLength});
     for (auto& band : m_limits)
-        for (QLineEdit* edit : band) {
-            edit->setMaxLength(kLimitLength);
-            edit->setValidator(digits);
-        }
+        for (QLineEdit* edit : band)
+            CTextFilter::Install(edit, {KeyFilter::Digits, kLimitLength});
 }
 
 void CModelInfoDlg::LoadFromImage() {
@@ -96,8 +89,6 @@ bool CModelInfoDlg::ApplyEditRule(const QObject* edit) {
 }
 
 void CModelInfoDlg::StoreToImage() {
-    // The edit being typed in has not lost the focus yet: its rule comes first.
-    ApplyEditRule(focusWidget());
     ApplyRule(0, false);
     ApplyRule(1, false);
     for (int band = 0; band < 2; ++band) {
@@ -109,17 +100,16 @@ void CModelInfoDlg::StoreToImage() {
 }
 
 void CModelInfoDlg::done(int result) {
-    if (!m_stored)
+    if (!m_stored) {
+        CommitFocusedControl(this);
         StoreToImage();
+    }
     QDialog::done(result);
 }
 
 bool CModelInfoDlg::eventFilter(QObject* object, QEvent* event) {
     if (event->type() == QEvent::FocusOut)
         ApplyEditRule(object);
-    else if (event->type() == QEvent::KeyPress &&
-             IsRefusedCharacter(static_cast<QKeyEvent*>(event)))
-        return true;
     return QDialog::eventFilter(object, event);
 }
 

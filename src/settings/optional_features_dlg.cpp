@@ -1,5 +1,6 @@
 #include "settings/optional_features_dlg.h"
 
+#include "app/focus_loss.h"
 #include "image/optional_features_table.h"
 #include "settings/field_form.h"
 
@@ -37,6 +38,7 @@ void COptionalFeaturesDlg::StoreToImage() {
 }
 
 void COptionalFeaturesDlg::done(int result) {
+    CommitFocusedControl(this);
     StoreToImage();
     QDialog::done(result);
 }

@@ -4,6 +4,7 @@
 #include "radio_test_support.h"
 
 #include "app/app_globals.h"
+#include "app/cell_editor.h"
 #include "channels/program_view.h"
 #include "image/fm_receiver_region.h"
 #include "image/memory_image.h"

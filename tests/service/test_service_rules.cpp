@@ -42,8 +42,6 @@ class TestServiceRules : public QObject {
     void readNumber();
     void clampAndStep_data();
     void clampAndStep();
-    void typedCharacters_data();
-    void typedCharacters();
     void fieldsFitTheirRegion();
     void fieldEncodings_data();
     void fieldEncodings();
@@ -186,31 +184,6 @@ void TestServiceRules::clampAndStep() {
     QCOMPARE(Q(out), result);
 }
 
-void TestServiceRules::typedCharacters_data() {
-    QTest::addColumn<int>("filter");
-    QTest::addColumn<QString>("accepted");
-    QTest::addColumn<QString>("refused");
-    QTest::newRow("digits") << int(TextFilter::Digits) << "0189"
-                            << "-aA g";
-    QTest::newRow("signed digits") << int(TextFilter::SignedDigits) << "09-"
-                                   << "+aF.";
-    QTest::newRow("hex digits") << int(TextFilter::HexDigits) << "09afAF"
-                                << "gG-x ";
-    QTest::newRow("anything") << int(TextFilter::Any) << "a-Z中 "
-                              << "";
-}
-
-void TestServiceRules::typedCharacters() {
-    QFETCH(int, filter);
-    QFETCH(QString, accepted);
-    QFETCH(QString, refused);
-    const auto f = static_cast<TextFilter>(filter);
-    for (char32_t c : accepted.toUcs4())
-        QVERIFY2(FilterAccepts(f, c), qPrintable(QString::fromUcs4(&c, 1)));
-    for (char32_t c : refused.toUcs4())
-        QVERIFY2(!FilterAccepts(f, c), qPrintable(QString::fromUcs4(&c, 1)));
-}
-
 void TestServiceRules::fieldsFitTheirRegion() {
     // Every edit and switch lies in the calibration region (0x3F6F included), outside the
     // derived tables, and no two of them share a bit.
@@ -236,7 +209,7 @@ void TestServiceRules::fieldsFitTheirRegion() {
             for (int b = 0; b < 16; ++b)
                 claim(f.offset + b / 8, b % 8);
         }
-        QVERIFY(QString::number(f.maximum, f.base).size() <= f.maxChars);
+        QVERIFY(QString::number(f.maximum, f.base).size() <= f.text.maxLength);
     }
     for (const CalibrationSwitch& s : CalibrationSwitches()) {
         QVERIFY(ids.insert(s.id).second);

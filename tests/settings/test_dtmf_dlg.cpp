@@ -3,6 +3,7 @@
 #include "settings_test_support.h"
 
 #include "app/app_globals.h"
+#include "app/cell_editor.h"
 #include "image/dtmf_table.h"
 #include "image/field_codec.h"
 #include "image/new_document.h"

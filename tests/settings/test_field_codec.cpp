@@ -2,10 +2,10 @@
 #include "../image/test_registry.h"
 #include "settings_test_support.h"
 
+#include "app/text_filter.h"
 #include "image/dtmf_text.h"
 #include "image/field_codec.h"
 #include "image/new_document.h"
-#include "settings/field_key_filter.h"
 
 #include <QTest>
 
@@ -18,8 +18,6 @@ class TestFieldCodec : public QObject {
     void otherBitsSurvive();
     void storeAfterEditing_data();
     void storeAfterEditing();
-    void keyFilters_data();
-    void keyFilters();
 };
 
 void TestFieldCodec::roundTrip_data() {
@@ -231,36 +229,6 @@ void TestFieldCodec::storeAfterEditing() {
     ApplyFallback(*f, state);
     StoreField(image, *f, state);
     QCOMPARE(ImageBytes(image, f->offset, f->size).toHex(), after.toHex());
-}
-
-void TestFieldCodec::keyFilters_data() {
-    QTest::addColumn<int>("filter");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("kept");
-    const int dtmf = static_cast<int>(KeyFilter::Dtmf);
-    QTest::newRow("DTMF keys, letters upper-cased") << dtmf << "0123456789abcdABCD*#"
-                                                    << "0123456789ABCDABCD*#";
-    QTest::newRow("DTMF drops E, F and others") << dtmf << "eEfF+ -x中"
-                                                << "";
-    QTest::newRow("digits only") << static_cast<int>(KeyFilter::Digits) << "1a2.3-"
-                                 << "123";
-    QTest::newRow("printable ASCII") << static_cast<int>(KeyFilter::Printable) << "Az ~中é\t"
-                                     << "Az ~";
-    QTest::newRow("anything, upper-cased") << static_cast<int>(KeyFilter::AnyUpper) << "ab1?"
-                                           << "AB1?";
-    QTest::newRow("anything") << static_cast<int>(KeyFilter::Any) << "ab1?"
-                              << "ab1?";
-}
-
-void TestFieldCodec::keyFilters() {
-    QFETCH(int, filter);
-    QFETCH(QString, typed);
-    QFETCH(QString, kept);
-    QString out;
-    for (char32_t c : typed.toUcs4())
-        if (char32_t k = FilterKeyChar(static_cast<KeyFilter>(filter), c))
-            out += QString::fromUcs4(&k, 1);
-    QCOMPARE(out, kept);
 }
 
 KESTRA_REGISTER_TEST(TestFieldCodec);

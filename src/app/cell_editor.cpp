@@ -1,0 +1,84 @@
+#include "app/cell_editor.h"
+
+#include "app/text_filter.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include <utility>
+
+CCellEditor::CCellEditor(QTableWidget* grid, const TextRule& rule)
+    : QLineEdit(grid->viewport()), m_grid(grid) {
+    CTextFilter::Install(this, rule);
+    setAlignment(Qt::AlignCenter);
+    hide();
+    grid->viewport()->installEventFilter(this);
+    connect(grid, &QTableWidget::cellPressed, this, [this](int row, int column) {
+        if (!m_leftPress)
+            return;
+        const int target = cellFor(row, column);
+        if (target >= 0)
+            Open(row, target);
+    });
+    // An editor left over a scrolled grid would sit over another cell.
+    for (QScrollBar* bar : {grid->verticalScrollBar(), grid->horizontalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, &CCellEditor::CommitToGrid);
+}
+
+void CCellEditor::Open(int row, int column) {
+    QTableWidgetItem* item = m_grid->item(row, column);
+    if (!item)
+        return;
+    Commit();
+    m_grid->setCurrentCell(row, column);
+    m_row = row;
+    m_column = column;
+    setGeometry(m_grid->visualItemRect(item));
+    setText(item->text());
+    selectAll();
+    show();
+    setFocus();
+}
+
+void CCellEditor::Commit() {
+    if (!IsOpen())
+        return;
+    const int row = std::exchange(m_row, -1);
+    hide();
+    if (QTableWidgetItem* item = m_grid->item(row, m_column))
+        item->setText(normalise(text()));
+}
+
+void CCellEditor::CommitToGrid() {
+    if (!IsOpen())
+        return;
+    Commit();
+    m_grid->setFocus();
+}
+
+bool CCellEditor::eventFilter(QObject* object, QEvent* event) {
+    if (object == m_grid->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_leftPress = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    return QLineEdit::eventFilter(object, event);
+}
+
+void CCellEditor::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+        CommitToGrid();
+        return event->accept();
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void CCellEditor::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        Commit();
+}
+
+int TwipsToPixels(const QWidget* widget, int twips) {
+    return twips * widget->logicalDpiX() / 1440;
+}
