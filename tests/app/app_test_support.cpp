@@ -2,7 +2,11 @@
 
 #include "app/app_globals.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
+#include <QInputMethodEvent>
+#include <QTest>
 
 TestHome::TestHome() {
     qputenv("KESTRA_HOME", m_dir.path().toUtf8());
@@ -37,4 +41,28 @@ AutoResponder::AutoResponder() {
 
 AutoResponder::~AutoResponder() {
     Ui::SetResponder(nullptr);
+}
+
+void EnterText(QWidget* target, const QString& text, Input how) {
+    switch (how) {
+    case Input::Keys:
+        // A keyboard layout can type characters beyond ASCII as well.
+        for (QChar c : text)
+            if (c.unicode() < 0x80)
+                QTest::keyClick(target, c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
+        break;
+    case Input::Paste:
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Input::InputMethod: {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(target, &commit);
+        break;
+    }
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 
 // A program directory of its own (KESTRA_HOME) and start-up values for the globals.
 class TestHome {
@@ -28,3 +29,10 @@ class AutoResponder : public Ui::Responder {
     QStringList fileNames; // taken in order; empty = cancelled
     int questions = 0;
 };
+
+// The three ways text reaches an edit: typed keys, a paste from the clipboard (Ctrl+V) and an
+// input method's commit. Each goes to `target`, the widget with the focus (a spin box, not its
+// line edit).
+enum class Input { Keys, Paste, InputMethod };
+Q_DECLARE_METATYPE(Input)
+void EnterText(QWidget* target, const QString& text, Input how);

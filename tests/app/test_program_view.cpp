@@ -9,9 +9,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -43,34 +46,53 @@ class TestProgramView : public QObject {
     void typing();
     void loadGridHidesInvalidRecords();
     void arrowKeysWrap();
+    void typedCharactersDoNotSearch();
+    void wheelPagesThenScrolls_data();
+    void wheelPagesThenScrolls();
+    void columnWidthsInTwips();
 };
 
 void TestProgramView::typing_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("typed"); // for option lists: the item chosen
+    QTest::addColumn<Input>("how");
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("cells");
     QTest::addColumn<int>("nextRow");
     QTest::addColumn<int>("nextColumn");
-    QTest::newRow("new channel") << 3 << 1 << "150"
-                                 << "150.00000|150.00000|无|无|高|是|宽|关" << 3 << 2;
-    QTest::newRow("letters and minus discarded")
-        << 3 << 1 << "3a0-0"
-        << "136.00000|136.00000|无|无|高|是|宽|关" << 3 << 2;
+    const Input keys = Input::Keys;
+    const QString defaults = "|无|无|高|是|宽|关";
+    QTest::newRow("new channel") << 3 << 1 << keys << "150"
+                                 << "150.00000|150.00000" + defaults << 3 << 2;
+    QTest::newRow("pasted letters and minus dropped") << 3 << 1 << Input::Paste << "3a0-0"
+                                                      << "136.00000|136.00000" + defaults << 3 << 2;
+    QTest::newRow("composed text filtered") << 3 << 1 << Input::InputMethod << "435.1频"
+                                            << "435.10000|435.10000" + defaults << 3 << 2;
     QTest::newRow("empty row starts in the receive column")
-        << 3 << 4 << "435.1"
-        << "435.10000|435.10000|无|无|高|是|宽|关" << 3 << 2;
-    QTest::newRow("emptied receive: Enter moves down") << 1 << 1 << ""
+        << 3 << 4 << keys << "435.1"
+        << "435.10000|435.10000" + defaults << 3 << 2;
+    QTest::newRow("emptied receive: Enter moves down") << 1 << 1 << keys << ""
                                                        << "|||||||" << 2 << 1;
-    QTest::newRow("tone normalised") << 1 << 3 << "d23"
-                                     << "145.00000|145.00000|D023N|无|高|是|宽|关" << 1 << 4;
-    QTest::newRow("option chosen") << 1 << 8 << "QT/DQT"
-                                   << "145.00000|145.00000|无|无|高|是|宽|QT/DQT" << 2 << 1;
+    const QString a1 = "145.00000|145.00000|";
+    const QString rest = "|无|高|是|宽|关";
+    QTest::newRow("tone d23") << 1 << 3 << keys << "d23" << a1 + "D023N" + rest << 1 << 4;
+    QTest::newRow("tone 23 is a DCS code")
+        << 1 << 3 << keys << "23" << a1 + "D023N" + rest << 1 << 4;
+    QTest::newRow("tone 88 is a DCS code")
+        << 1 << 3 << keys << "88" << a1 + "D088N" + rest << 1 << 4;
+    // These two are shown as typed and read back from the image in the codec's own form.
+    QTest::newRow("tone 1 is D001N") << 1 << 3 << keys << "1" << a1 + "D001N" + rest << 1 << 4;
+    QTest::newRow("tone 88.50 kept as typed")
+        << 1 << 3 << Input::Paste << "88.50" << a1 + "88.50" + rest << 1 << 4;
+    QTest::newRow("option chosen by its first letter")
+        << 1 << 8 << keys << "Q"
+        << "145.00000|145.00000|无|无|高|是|宽|QT/DQT" << 2 << 1;
 }
 
 void TestProgramView::typing() {
     QFETCH(int, row);
     QFETCH(int, column);
+    QFETCH(Input, how);
     QFETCH(QString, typed);
     QFETCH(QString, cells);
     QFETCH(int, nextRow);
@@ -83,30 +105,28 @@ void TestProgramView::typing() {
     a1.Store(g_image, 1);
     CProgramView view;
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
     view.SetCurrentCell(row, column);
-    view.ShowCellEditor();
+    QTest::keyClick(view.Grid(), Qt::Key_Return);
     QWidget* editor = OpenEditor(view);
     QVERIFY(editor);
-    if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+    // An editable list is typed into through its line edit.
+    auto* list = qobject_cast<QComboBox*>(editor);
+    QWidget* target = list && list->isEditable() ? list->lineEdit() : editor;
+    if (auto* edit = qobject_cast<QLineEdit*>(target)) {
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, typed);
-    } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-        if (combo->isEditable())
-            combo->setEditText(typed);
-        else
-            combo->setCurrentIndex(combo->findText(typed));
     }
-    QTest::keyClick(editor->focusProxy() ? editor->focusProxy() : editor, Qt::Key_Return);
+    EnterText(target, typed, how);
+    QTest::keyClick(target, Qt::Key_Return);
     QCOMPARE(RowText(view, row), cells);
     QCOMPARE(view.Grid()->currentRow() + 1, nextRow);
     QCOMPARE(view.Grid()->currentColumn() + 1, nextColumn);
     // The commit writes what the grid shows.
     view.CommitGrid();
     CProgramView reloaded;
-    QCOMPARE(RowText(reloaded, row), cells);
+    QCOMPARE(RowText(reloaded, row),
+             QString(cells).replace("D001N", "D01N").replace("88.50", "88.5"));
 }
 
 void TestProgramView::loadGridHidesInvalidRecords() {
@@ -139,6 +159,64 @@ void TestProgramView::arrowKeysWrap() {
     view.SetCurrentCell(258, 8);
     QTest::keyClick(view.Grid(), Qt::Key_Right);
     QCOMPARE(view.Grid()->currentRow() + 1, 258);
+}
+
+void TestProgramView::typedCharactersDoNotSearch() {
+    TestHome home;
+    NewImage();
+    CProgramView view;
+    view.show();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    view.SetCurrentCell(45, 1);
+    QTest::keyClicks(view.Grid(), "1a");
+    QCOMPARE(view.Grid()->currentRow() + 1, 45);
+    QTest::keyClick(view.Grid(), Qt::Key_Return);
+    QVERIFY(OpenEditor(view));
+    QCOMPARE(view.Grid()->currentRow() + 1, 45);
+}
+
+void TestProgramView::wheelPagesThenScrolls_data() {
+    QTest::addColumn<QList<int>>("deltas");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("lines"); // of the wheel's own scrolling, three a notch
+    QTest::newRow("one notch down") << QList<int>{-120} << 1 << 3;
+    QTest::newRow("two half notches") << QList<int>{-60, -60} << 1 << 3;
+    QTest::newRow("half a notch only scrolls") << QList<int>{-60} << 0 << 1;
+    QTest::newRow("three thirds") << QList<int>{-40, -40, -40} << 1 << 3;
+    QTest::newRow("a turn back starts afresh") << QList<int>{-60, 60, -60} << 0 << 1;
+    QTest::newRow("two notches") << QList<int>{-120, -120} << 2 << 6;
+}
+
+void TestProgramView::wheelPagesThenScrolls() {
+    QFETCH(QList<int>, deltas);
+    QFETCH(int, pages);
+    QFETCH(int, lines);
+    TestHome home;
+    NewImage();
+    CProgramView view;
+    view.resize(800, 400);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QScrollBar* bar = view.Grid()->verticalScrollBar();
+    QCOMPARE(bar->value(), 0);
+    QWidget* viewport = view.Grid()->viewport();
+    const QPoint at = viewport->rect().center();
+    for (int delta : deltas) {
+        QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+    }
+    QCOMPARE(bar->value(), pages * bar->pageStep() + lines * bar->singleStep());
+}
+
+void TestProgramView::columnWidthsInTwips() {
+    TestHome home;
+    NewImage();
+    CProgramView view;
+    const int dpi = view.logicalDpiX();
+    QCOMPARE(view.Grid()->verticalHeader()->width(), 600 * dpi / 1440);
+    QCOMPARE(view.Grid()->columnWidth(0), 1500 * dpi / 1440);
+    QCOMPARE(view.Grid()->columnWidth(7), 1000 * dpi / 1440);
 }
 
 KESTRA_REGISTER_TEST(TestProgramView);

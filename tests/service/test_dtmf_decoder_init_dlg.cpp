@@ -50,34 +50,31 @@ void TestDtmfDecoderInitDlg::erasedImageGetsTags() {
 
 void TestDtmfDecoderInitDlg::editKeys_data() {
     QTest::addColumn<QString>("text"); // set first
+    QTest::addColumn<Input>("how");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("step"); // then stepped when non-zero
     QTest::addColumn<QString>("shown");
-    QTest::newRow("g is refused") << ""
-                                  << "1g" << 0 << "1";
-    QTest::newRow("minus is refused") << ""
-                                      << "-2" << 0 << "2";
-    QTest::newRow("upper case") << ""
-                                << "fe" << 0 << "FE";
-    QTest::newRow("four characters") << ""
-                                     << "123456" << 0 << "1234";
-    QTest::newRow("ffff up") << "ffff"
-                             << "" << 1 << "0";
-    QTest::newRow("0 down") << "0"
-                            << "" << -1 << "ffff";
-    QTest::newRow("9 up") << "9"
-                          << "" << 1 << "a";
+    QTest::newRow("typed: hex digits, upper case") << "" << Input::Keys << "1g-fe" << 0 << "1FE";
+    QTest::newRow("pasted: nothing but hex digits") << "12" << Input::Paste << "zq-" << 0 << "12";
+    QTest::newRow("composed: at most four") << "" << Input::InputMethod << "ab12345" << 0 << "AB12";
+    QTest::newRow("ffff up") << "ffff" << Input::Keys << "" << 1 << "0";
+    QTest::newRow("0 down") << "0" << Input::Keys << "" << -1 << "ffff";
+    QTest::newRow("9 up") << "9" << Input::Keys << "" << 1 << "a";
 }
 
 void TestDtmfDecoderInitDlg::editKeys() {
     QFETCH(QString, text);
+    QFETCH(Input, how);
     QFETCH(QString, typed);
     QFETCH(int, step);
     QFETCH(QString, shown);
     CDtmfDecoderInitDlg dialog(nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
     CSpinEdit* edit = dialog.Edit(step ? 3 : 10);
+    edit->setFocus();
     edit->SetText(text);
-    QTest::keyClicks(edit, typed);
+    EnterText(edit, typed, how);
     if (step)
         edit->stepBy(step);
     QCOMPARE(edit->Text(), shown);

@@ -224,25 +224,54 @@ void TestParameterAdjustDlg::switches() {
 }
 
 void TestParameterAdjustDlg::everyCloseStores_data() {
-    QTest::addColumn<int>("how");
-    QTest::newRow("Esc") << 0;
-    QTest::newRow("Enter") << 1;
-    QTest::newRow("title bar") << 2;
+    QTest::addColumn<int>("grid"); // -1: the V drive edit
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key"); // 0: closed from the title bar
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("stored");
+    // Typed text is committed through the control's own rule before the dialog stores.
+    for (auto [key, name] : {std::pair{int(Qt::Key_Return), "Enter"},
+                             std::pair{int(Qt::Key_Escape), "Esc"}, std::pair{0, "title bar"}}) {
+        QTest::newRow(qPrintable(QString("V drive 99, %1").arg(name)))
+            << -1 << "99" << key << 0x3F20 << 0xFF;
+        QTest::newRow(qPrintable(QString("detection cell 99, %1").arg(name)))
+            << int(kDetectionGrid) << "99" << key << 0x3EF3 << 99;
+        QTest::newRow(qPrintable(QString("squelch cell 300, %1").arg(name)))
+            << int(kSquelchGrid) << "300" << key << 0x3F11 << 127;
+    }
 }
 
 void TestParameterAdjustDlg::everyCloseStores() {
-    QFETCH(int, how);
+    QFETCH(int, grid);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(int, offset);
+    QFETCH(int, stored);
+    g_image.SetByte(0x3F20, 0xF3);
     CParameterAdjustDlg dialog(nullptr);
     dialog.show();
-    dialog.SetCellText(kDetectionGrid, 3, 4, "99");
-    if (how == 0)
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    else if (how == 1)
-        QTest::keyClick(&dialog, Qt::Key_Return);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QWidget* control = dialog.Edit(1213);
+    if (grid < 0) {
+        control->setFocus();
+        dialog.Edit(1213)->SetText("");
+    } else {
+        // The last cell of the last data row, opened by a left press.
+        QTableWidget* table = dialog.Grid(grid);
+        const QRect cell =
+            table->visualItemRect(table->item(table->rowCount() - 1, table->columnCount() - 1));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        control = table->indexWidget(table->currentIndex());
+        QVERIFY(control);
+        QTest::keyClick(control, Qt::Key_Backspace);
+    }
+    QTest::keyClicks(control, typed);
+    if (key)
+        QTest::keyClick(control, Qt::Key(key));
     else
         dialog.close();
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(int(g_image.Byte(0x3ED8 + 3)), 99);
+    QCOMPARE(int(g_image.Byte(offset)), stored);
 }
 
 void TestParameterAdjustDlg::readFromRadio() {

@@ -1,3 +1,4 @@
+#include "../app/app_test_support.h"
 #include "../image/test_helpers.h"
 #include "../image/test_registry.h"
 #include "settings_test_support.h"
@@ -178,42 +179,47 @@ void TestDtmfDlg::openAndCloseStoresOnlyTheTables() {
 void TestDtmfDlg::keyFilters_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("id"); // 1210 call ID, 1115 cell editor
-    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Input>("how");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("PTT ID upper-cased, E and x dropped") << 0 << 1117 << "12a*#ex"
+    const Input keys = Input::Keys, paste = Input::Paste, composed = Input::InputMethod;
+    QTest::newRow("PTT ID upper-cased, E and x dropped") << 0 << 1117 << keys << "12a*#ex"
                                                          << "12A*#";
-    QTest::newRow("PTT ID at most 16") << 0 << 1118 << "0123456789abcd*#12"
-                                       << "0123456789ABCD*#";
-    QTest::newRow("first-digit delay digits only") << 0 << 1094 << "1a2."
-                                                   << "12";
-    QTest::newRow("wait time takes anything, two characters") << 0 << 1121 << "x9"
-                                                              << "x9";
-    QTest::newRow("kill code filtered") << 1 << 1108 << "1b#x"
-                                        << "1B#";
-    QTest::newRow("alarm code upper-cased, unfiltered") << 1 << 1114 << "1bx?"
+    QTest::newRow("PTT ID pasted, at most 16") << 0 << 1118 << paste << "0123456789abcd*#12"
+                                               << "0123456789ABCD*#";
+    QTest::newRow("first-digit delay: digits, at most 4")
+        << 0 << 1094 << keys << "12a.34567890123456789"
+        << "1234";
+    QTest::newRow("wait time: 4, 5, 6 typed gives 45") << 0 << 1121 << keys << "456"
+                                                       << "45";
+    QTest::newRow("wait time takes anything") << 0 << 1121 << composed << "x9"
+                                              << "x9";
+    QTest::newRow("kill code composed, filtered") << 1 << 1108 << composed << "1b#x"
+                                                  << "1B#";
+    QTest::newRow("alarm code upper-cased, unfiltered") << 1 << 1114 << keys << "1bx?"
                                                         << "1BX?";
-    QTest::newRow("decode time digits only") << 1 << 1112 << "2.5"
-                                             << "25";
-    QTest::newRow("reset time digits only") << 1 << 1110 << "a7"
-                                            << "7";
-    QTest::newRow("self ID digits only") << 2 << kSelfId << "1a2*3"
-                                         << "123";
-    QTest::newRow("call ID DTMF keys") << 2 << 1210 << "1a*z#"
+    QTest::newRow("decode time pasted, digits only") << 1 << 1112 << paste << "2.5"
+                                                     << "25";
+    QTest::newRow("self ID pasted, digits, at most 7") << 2 << kSelfId << paste << "12a*34567890"
+                                                       << "1234567";
+    QTest::newRow("call ID DTMF keys") << 2 << 1210 << keys << "1a*z#"
                                        << "1A*#";
-    QTest::newRow("cell editor DTMF keys") << 2 << 1115 << "d#q5"
-                                           << "D#5";
+    QTest::newRow("cell editor pasted, DTMF keys") << 2 << 1115 << paste << "d#q5"
+                                                   << "D#5";
 }
 
 void TestDtmfDlg::keyFilters() {
     QFETCH(int, page);
     QFETCH(int, id);
-    QFETCH(QString, typed);
+    QFETCH(Input, how);
+    QFETCH(QString, text);
     QFETCH(QString, shown);
     MemoryImage image;
     image.FillAll(0xFF);
     ApplyBuiltInDefaults(image);
     CDtmfDlg dialog(image, nullptr);
     dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
     dialog.Tabs()->setCurrentIndex(page);
     QWidget* target = nullptr;
     QLineEdit* edit = nullptr;
@@ -232,8 +238,9 @@ void TestDtmfDlg::keyFilters() {
         target = form->Control(id); // a spin forwards its keys to its edit
     }
     QVERIFY(edit && target);
+    target->setFocus();
     edit->clear();
-    QTest::keyClicks(target, typed);
+    EnterText(target, text, how);
     QCOMPARE(edit->text(), shown);
 }
 
