@@ -143,10 +143,12 @@ void TestBatchChannelDlg::fieldEditing_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("whileTyping");
     QTest::addColumn<QString>("afterFocusLoss");
+    QTest::addColumn<Input>("how");
     const auto row = [](const char* name, const char* mode, const char* field, const char* typed,
-                        const char* whileTyping, const char* afterFocusLoss) {
+                        const char* whileTyping, const char* afterFocusLoss,
+                        Input how = Input::Keys) {
         QTest::newRow(name) << QString(mode) << QString(field) << QString(typed)
-                            << QString(whileTyping) << QString(afterFocusLoss);
+                            << QString(whileTyping) << QString(afterFocusLoss) << how;
     };
     row("step 7", "", "rxStep", "7", "7", "7.5");
     row("step above 1000", "", "rxStep", "1500", "1000", "1000");
@@ -159,6 +161,10 @@ void TestBatchChannelDlg::fieldEditing_data() {
     row("from above to", "fromChannel", "from", "300", "300", "1");
     row("to 0", "fromChannel", "to", "0", "0", "256");
     row("offset letters discarded", "txOffset", "offset", "1x.5", "1.5", "1.5");
+    row("start pasted: frequency characters, at most 9", "", "rxStart", "1a45.0-1250999",
+        "145.01250", "145.01250", Input::Paste);
+    row("name composed: printable ASCII, at most 7", "", "name", "CH频道12345", "CH12345",
+        "CH12345", Input::InputMethod);
 }
 
 void TestBatchChannelDlg::fieldEditing() {
@@ -167,6 +173,7 @@ void TestBatchChannelDlg::fieldEditing() {
     QFETCH(QString, typed);
     QFETCH(QString, whileTyping);
     QFETCH(QString, afterFocusLoss);
+    QFETCH(Input, how);
     CProgramView view;
     CBatchChannelDlg dialog(view, nullptr);
     dialog.show();
@@ -179,10 +186,10 @@ void TestBatchChannelDlg::fieldEditing() {
     edit->selectAll();
     if (typed.isEmpty())
         QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, typed); // over the selected text
+    EnterText(edit, typed, how); // over the selected text
     if (!typed.isEmpty())
         QCOMPARE(edit->text(), whileTyping);
-    Edit(dialog, "name")->setFocus();
+    Edit(dialog, field == "name" ? "from" : "name")->setFocus();
     QCOMPARE(edit->text(), afterFocusLoss);
 }
 

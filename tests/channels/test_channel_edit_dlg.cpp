@@ -215,7 +215,9 @@ void TestChannelEditDlg::nameLimitAndStoredName() {
     CChannelEditDlg dialog(nullptr, 2, "145.00000");
     QVERIFY(ShowActive(dialog));
     QCOMPARE(Edit(dialog, "name")->text(), QString("AB"));
-    Retype(Edit(dialog, "name"), "ABCDEFGHI");
+    Retype(Edit(dialog, "name"), "AB");
+    // Composed text: printable ASCII only, up to seven characters.
+    EnterText(Edit(dialog, "name"), "频道CDEFGHI", Input::InputMethod);
     QCOMPARE(Edit(dialog, "name")->text(), QString("ABCDEFG"));
     dialog.close();
     QCOMPARE(ImageBytes(g_image, RecordOffset(2) + 24, 7), QByteArray("ABCDEFG"));

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 #include <array>
 
 class TestCodecs : public QObject {
@@ -79,6 +81,8 @@ void TestCodecs::decimalScale_data() {
     QTest::newRow("negative") << -2.5 << 0.125 << -0.3125;
     QTest::newRow("zero") << 0.0 << 7.0 << 0.0;
     QTest::newRow("underflow") << 1e-300 << 1e-300 << 0.0;
+    QTest::newRow("overflow is out of range, not 0") << 1e305 << 100000.0 << HUGE_VAL;
+    QTest::newRow("negative overflow") << -1.7e308 << 10.0 << -HUGE_VAL;
 }
 
 void TestCodecs::decimalScale() {
@@ -106,6 +110,11 @@ void TestCodecs::parseFrequency_data() {
     QTest::newRow("does not fit") << "99999999999" << kUnfitFrequency;
     QTest::newRow("beyond double") << "1e999" << kUnfitFrequency;
     QTest::newRow("underflow") << "1e-999" << 0;
+    QTest::newRow("product beyond double") << "1e305" << kUnfitFrequency;
+    QTest::newRow("exponent read, not later text") << "1e400e-" << kUnfitFrequency;
+    QTest::newRow("many digits before a small exponent")
+        << "1" + QString(400, '0') + "e-10" << kUnfitFrequency;
+    QTest::newRow("many zeros after the point") << "0." + QString(400, '0') + "1e100" << 0;
     QTest::newRow("inf is no number") << "inf" << 0;
     QTest::newRow("nan is no number") << "nan" << 0;
 }
@@ -166,6 +175,7 @@ void TestCodecs::normaliseFrequency_data() {
     QTest::newRow("grid: letters empty") << "abc" << true << lo << hi << "";
     QTest::newRow("dialog: zero falls back") << "0" << false << lo << hi << "136.00000";
     QTest::newRow("overflow falls back") << "99999999999" << true << lo << hi << "136.00000";
+    QTest::newRow("grid: beyond double falls back") << "1e305" << true << lo << hi << "136.00000";
     QTest::newRow("grid: first configured band") << "300" << true << 0 << 0 << "400.00000";
     QTest::newRow("dialog: always band 0") << "300" << false << 0 << 0 << "0.00000";
 }
@@ -215,6 +225,7 @@ void TestCodecs::encodeTone_data() {
     QTest::newRow("none") << "无" << 0xFF << 0xFF;
     QTest::newRow("DCS too large") << "D99999999999N" << 0xFF << 0xFF;
     QTest::newRow("negative tone") << "-67.0" << 0xFF << 0xFF;
+    QTest::newRow("tone beyond double") << "1.7e308" << 0xFF << 0xFF;
 }
 
 void TestCodecs::encodeTone() {

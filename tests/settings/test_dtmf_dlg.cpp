@@ -72,6 +72,7 @@ class TestDtmfDlg : public QObject {
     void cellEditor();
     void callIdentityKeptForTheRun();
     void newDocumentEntry();
+    void closingWhileTypingLeavesTheEdit();
 };
 
 void TestDtmfDlg::closingOnAnyTabStoresAllPages_data() {
@@ -352,6 +353,26 @@ void TestDtmfDlg::newDocumentEntry() {
     QCOMPARE(Code(dialog.AutoDialPage(), 1), QString());
     QCOMPARE(dialog.AutoDialPage()->Form()->Edit(kSelfId)->text(), QString("100"));
     QCOMPARE(dialog.AutoDialPage()->Form()->List(kSeparator)->currentText(), QString("*"));
+}
+
+void TestDtmfDlg::closingWhileTypingLeavesTheEdit() {
+    MemoryImage image;
+    image.FillAll(0xFF);
+    ApplyBuiltInDefaults(image);
+    {
+        CDtmfDlg dialog(image, nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.Tabs()->setCurrentIndex(2);
+        QLineEdit* self = dialog.AutoDialPage()->Form()->Edit(kSelfId);
+        self->setFocus();
+        self->selectAll();
+        QTest::keyClicks(self, "45");
+        dialog.close();
+    }
+    // Leaving the own identity rewrote the entry that ended with the old one.
+    QCOMPARE(ImageBytes(image, 0x20B0, 3).toHex(), QByteArray("0405ff"));
+    QCOMPARE(ImageBytes(image, 0x20E0, 7).toHex(), QByteArray("0100000e0405ff"));
 }
 
 KESTRA_REGISTER_TEST(TestDtmfDlg);
