@@ -2,8 +2,8 @@
 
 #include "app/text_filter.h"
 
+#include <QApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTableWidget>
 
@@ -14,9 +14,8 @@ CCellEditor::CCellEditor(QTableWidget* grid, const TextRule& rule)
     CTextFilter::Install(this, rule);
     setAlignment(Qt::AlignCenter);
     hide();
-    grid->viewport()->installEventFilter(this);
     connect(grid, &QTableWidget::cellPressed, this, [this](int row, int column) {
-        if (!m_leftPress)
+        if (!(QApplication::mouseButtons() & Qt::LeftButton))
             return;
         const int target = cellFor(row, column);
         if (target >= 0)
@@ -56,12 +55,6 @@ void CCellEditor::CommitToGrid() {
         return;
     Commit();
     m_grid->setFocus();
-}
-
-bool CCellEditor::eventFilter(QObject* object, QEvent* event) {
-    if (object == m_grid->viewport() && event->type() == QEvent::MouseButtonPress)
-        m_leftPress = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    return QLineEdit::eventFilter(object, event);
 }
 
 void CCellEditor::keyPressEvent(QKeyEvent* event) {

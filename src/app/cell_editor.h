@@ -26,7 +26,6 @@ class CCellEditor : public QLineEdit {
     bool IsOpen() const { return m_row >= 0; }
 
   protected:
-    bool eventFilter(QObject* object, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -36,7 +35,6 @@ class CCellEditor : public QLineEdit {
     QTableWidget* m_grid;
     int m_row = -1;
     int m_column = -1;
-    bool m_leftPress = false;
 };
 
 // Twips (1/1440 inch) at the widget's screen resolution, the unit grid sizes are given in.

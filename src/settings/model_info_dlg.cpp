@@ -78,14 +78,11 @@ void CModelInfoDlg::ApplyRule(int band, bool high) {
     m_limits[band][1]->setText(QString::fromStdString(LimitToMhzText(pair.high)));
 }
 
-bool CModelInfoDlg::ApplyEditRule(const QObject* edit) {
+void CModelInfoDlg::ApplyEditRule(const QObject* edit) {
     for (int band = 0; band < 2; ++band)
         for (int high = 0; high < 2; ++high)
-            if (edit == m_limits[band][high]) {
-                ApplyRule(band, high != 0);
-                return true;
-            }
-    return false;
+            if (edit == m_limits[band][high])
+                return ApplyRule(band, high != 0);
 }
 
 void CModelInfoDlg::StoreToImage() {

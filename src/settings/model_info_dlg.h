@@ -29,8 +29,8 @@ class CModelInfoDlg : public QDialog {
     void InitLists();
     void LoadFromImage();
     void StoreToImage();
-    // The rule of the limit edit that lost the focus; false when `edit` is none of them.
-    bool ApplyEditRule(const QObject* edit);
+    // The rule of the limit edit that lost the focus; nothing when `edit` is none of them.
+    void ApplyEditRule(const QObject* edit);
     void ApplyRule(int band, bool high);
 
     MemoryImage& m_image;

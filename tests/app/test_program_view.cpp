@@ -45,8 +45,7 @@ class TestProgramView : public QObject {
     void typing_data();
     void typing();
     void loadGridHidesInvalidRecords();
-    void arrowKeysWrap();
-    void typedCharactersDoNotSearch();
+    void gridKeys();
     void wheelPagesThenScrolls_data();
     void wheelPagesThenScrolls();
     void columnWidthsInTwips();
@@ -143,12 +142,12 @@ void TestProgramView::loadGridHidesInvalidRecords() {
     QCOMPARE(int(g_image.Byte(RecordOffset(2) + 13)), 0x38);
 }
 
-void TestProgramView::arrowKeysWrap() {
+void TestProgramView::gridKeys() {
     TestHome home;
     NewImage();
     CProgramView view;
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowActive(&view));
     view.SetCurrentCell(1, 8);
     QTest::keyClick(view.Grid(), Qt::Key_Right);
     QCOMPARE(view.Grid()->currentRow() + 1, 2);
@@ -159,14 +158,14 @@ void TestProgramView::arrowKeysWrap() {
     view.SetCurrentCell(258, 8);
     QTest::keyClick(view.Grid(), Qt::Key_Right);
     QCOMPARE(view.Grid()->currentRow() + 1, 258);
-}
-
-void TestProgramView::typedCharactersDoNotSearch() {
-    TestHome home;
-    NewImage();
-    CProgramView view;
-    view.show();
-    QVERIFY(QTest::qWaitForWindowActive(&view));
+    // Only a left press opens an editor.
+    const QRect cell = view.Grid()->visualItemRect(view.Grid()->item(2, 0));
+    QTest::mouseClick(view.Grid()->viewport(), Qt::RightButton, {}, cell.center());
+    QVERIFY(!OpenEditor(view));
+    QTest::mouseClick(view.Grid()->viewport(), Qt::LeftButton, {}, cell.center());
+    QVERIFY(OpenEditor(view));
+    QTest::keyClick(OpenEditor(view), Qt::Key_Escape);
+    // A typed character does not search: Enter then edits the channel that was current.
     view.SetCurrentCell(45, 1);
     QTest::keyClicks(view.Grid(), "1a");
     QCOMPARE(view.Grid()->currentRow() + 1, 45);

@@ -4,8 +4,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <string>
+#include <vector>
 
 inline QByteArray Hex(const char* hex) {
     return QByteArray::fromHex(hex);
@@ -25,4 +27,12 @@ inline void PutBytes(MemoryImage& image, int offset, const QByteArray& bytes) {
 
 inline QString Q(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// Problem lines of a table check, joined for a failure message.
+inline QString Lines(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const std::string& line : lines)
+        out << QString::fromStdString(line);
+    return out.join("; ");
 }

@@ -1,3 +1,4 @@
+#include "test_helpers.h"
 #include "test_registry.h"
 
 #include "image/region_layout.h"
@@ -5,17 +6,6 @@
 #include <QTest>
 
 #include <array>
-
-namespace {
-
-QString Lines(const std::vector<std::string>& lines) {
-    QStringList out;
-    for (const std::string& line : lines)
-        out << QString::fromStdString(line);
-    return out.join("; ");
-}
-
-} // namespace
 
 class TestRegionLayout : public QObject {
     Q_OBJECT

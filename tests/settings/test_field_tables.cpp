@@ -1,3 +1,4 @@
+#include "../image/test_helpers.h"
 #include "../image/test_registry.h"
 #include "settings_test_support.h"
 
@@ -7,13 +8,6 @@
 #include <QTest>
 
 namespace {
-
-QString Lines(const std::vector<std::string>& lines) {
-    QStringList out;
-    for (const std::string& line : lines)
-        out << QString::fromStdString(line);
-    return out.join("; ");
-}
 
 std::vector<const std::vector<FieldSpec>*> AllTables() {
     return {&OptionalFeatureFields(), &DtmfEncodeFields(), &DtmfDecodeFields(), &AutoDialFields(),
