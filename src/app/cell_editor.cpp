@@ -26,15 +26,20 @@ CCellEditor::CCellEditor(QTableWidget* grid, const TextRule& rule)
         connect(bar, &QScrollBar::valueChanged, this, &CCellEditor::CommitToGrid);
 }
 
+QTableWidget* CCellEditor::Grid() const {
+    return qobject_cast<QTableWidget*>(m_grid);
+}
+
 void CCellEditor::Open(int row, int column) {
-    QTableWidgetItem* item = m_grid->item(row, column);
+    QTableWidget* grid = Grid();
+    QTableWidgetItem* item = grid ? grid->item(row, column) : nullptr;
     if (!item)
         return;
     Commit();
-    m_grid->setCurrentCell(row, column);
+    grid->setCurrentCell(row, column);
     m_row = row;
     m_column = column;
-    setGeometry(m_grid->visualItemRect(item));
+    setGeometry(grid->visualItemRect(item));
     setText(item->text());
     selectAll();
     show();
@@ -46,7 +51,8 @@ void CCellEditor::Commit() {
         return;
     const int row = std::exchange(m_row, -1);
     hide();
-    if (QTableWidgetItem* item = m_grid->item(row, m_column))
+    QTableWidget* grid = Grid();
+    if (QTableWidgetItem* item = grid ? grid->item(row, m_column) : nullptr)
         item->setText(normalise(text()));
 }
 
@@ -54,7 +60,8 @@ void CCellEditor::CommitToGrid() {
     if (!IsOpen())
         return;
     Commit();
-    m_grid->setFocus();
+    if (QTableWidget* grid = Grid())
+        grid->setFocus();
 }
 
 void CCellEditor::keyPressEvent(QKeyEvent* event) {

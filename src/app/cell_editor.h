@@ -31,8 +31,10 @@ class CCellEditor : public QLineEdit {
 
   private:
     void CommitToGrid();
+    // The grid, or null once it is being destroyed and has no cells left to write into.
+    QTableWidget* Grid() const;
 
-    QTableWidget* m_grid;
+    QObject* m_grid;
     int m_row = -1;
     int m_column = -1;
 };

@@ -94,7 +94,10 @@ CProgramView::CProgramView(QWidget* parent)
     LoadGrid();
 }
 
-CProgramView::~CProgramView() = default;
+// An editor still open would commit into this view while the base class tears it down.
+CProgramView::~CProgramView() {
+    m_delegate->CommitOpenEditor();
+}
 
 void CProgramView::BuildGrid() {
     m_grid->setSortingEnabled(false);
