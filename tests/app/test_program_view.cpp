@@ -48,7 +48,7 @@ class TestProgramView : public QObject {
     void gridKeys();
     void wheelPagesThenScrolls_data();
     void wheelPagesThenScrolls();
-    void columnWidthsInTwips();
+    void gridLayout();
 };
 
 void TestProgramView::typing_data() {
@@ -182,7 +182,8 @@ void TestProgramView::wheelPagesThenScrolls_data() {
     QTest::newRow("two half notches") << QList<int>{-60, -60} << 1 << 3;
     QTest::newRow("half a notch only scrolls") << QList<int>{-60} << 0 << 1;
     QTest::newRow("three thirds") << QList<int>{-40, -40, -40} << 1 << 3;
-    QTest::newRow("a turn back starts afresh") << QList<int>{-60, 60, -60} << 0 << 1;
+    // Down 2 lines, up 1, down 2: no notch, since each turn starts counting afresh.
+    QTest::newRow("a turn back starts afresh") << QList<int>{-90, 60, -90} << 0 << 3;
     QTest::newRow("two notches") << QList<int>{-120, -120} << 2 << 6;
 }
 
@@ -208,10 +209,12 @@ void TestProgramView::wheelPagesThenScrolls() {
     QCOMPARE(bar->value(), pages * bar->pageStep() + lines * bar->singleStep());
 }
 
-void TestProgramView::columnWidthsInTwips() {
+void TestProgramView::gridLayout() {
     TestHome home;
     NewImage();
     CProgramView view;
+    QCOMPARE(view.ReceiverChipList()->currentText(), QString("5802E"));
+    QCOMPARE(view.Grid()->verticalHeaderItem(257)->text(), QString("B VFO"));
     const int dpi = view.logicalDpiX();
     QCOMPARE(view.Grid()->verticalHeader()->width(), 600 * dpi / 1440);
     QCOMPARE(view.Grid()->columnWidth(0), 1500 * dpi / 1440);

@@ -15,6 +15,8 @@ class TestChannelRecord : public QObject {
     void numbering_data();
     void numbering();
     void optionFieldsKeepOtherBits();
+    void byteFields_data();
+    void byteFields();
     void clearedRecord();
     void name_data();
     void name();
@@ -73,6 +75,33 @@ void TestChannelRecord::optionFieldsKeepOtherBits() {
             }
         }
     }
+}
+
+void TestChannelRecord::byteFields_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<uint>("value");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QByteArray>("bytes");
+    using F = ChannelFieldId;
+    QTest::newRow("shift direction") << int(F::ShiftDir) << 2u << 15 << Hex("02");
+    QTest::newRow("shift offset, packed decimal")
+        << int(F::ShiftOffset) << 600000u << 16 << Hex("00006000");
+    QTest::newRow("two reserved bytes, low first")
+        << int(F::Reserved22) << 0x1234u << 22 << Hex("3412");
+    QTest::newRow("tone code, low first") << int(F::TxTone) << 0x0885u << 10 << Hex("8508");
+}
+
+void TestChannelRecord::byteFields() {
+    QFETCH(int, id);
+    QFETCH(uint, value);
+    QFETCH(int, offset);
+    QFETCH(QByteArray, bytes);
+    ChannelRecord record;
+    record.Set(ChannelFieldId(id), value);
+    MemoryImage image;
+    record.Store(image, 1);
+    QCOMPARE(ImageBytes(image, offset, bytes.size()), bytes);
+    QCOMPARE(record.Get(ChannelFieldId(id)), value);
 }
 
 void TestChannelRecord::clearedRecord() {

@@ -19,6 +19,8 @@ class TestCodecs : public QObject {
     void decodeErasedField();
     void decimalScale_data();
     void decimalScale();
+    void truncation_data();
+    void truncation();
     void parseFrequency_data();
     void parseFrequency();
     void formatFrequency_data();
@@ -92,6 +94,28 @@ void TestCodecs::decimalScale() {
     QCOMPARE(DecimalScale(x, factor), expected);
 }
 
+void TestCodecs::truncation_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("fits");
+    QTest::addColumn<qint64>("truncated");
+    QTest::newRow("toward zero") << -2.5 << true << qint64(-2);
+    QTest::newRow("largest below 2^63") << 9.2e18 << true << qint64(9200000000000000000);
+    QTest::newRow("2^63 does not fit") << 9223372036854775808.0 << false << qint64(0);
+    QTest::newRow("below -2^63") << -1e19 << false << qint64(0);
+    QTest::newRow("infinite") << double(HUGE_VAL) << false << qint64(0);
+    QTest::newRow("not a number") << std::nan("") << false << qint64(0);
+}
+
+void TestCodecs::truncation() {
+    QFETCH(double, value);
+    QFETCH(bool, fits);
+    QFETCH(qint64, truncated);
+    const auto result = TruncateToInt64(value);
+    QCOMPARE(result.has_value(), fits);
+    if (fits)
+        QCOMPARE(qint64(*result), truncated);
+}
+
 void TestCodecs::parseFrequency_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("value");
@@ -102,6 +126,7 @@ void TestCodecs::parseFrequency_data() {
     QTest::newRow("letters") << "abc" << 0;
     QTest::newRow("empty") << "" << 0;
     QTest::newRow("leading blanks, trailing junk") << "  150MHz" << 15000000;
+    QTest::newRow("every C blank skipped") << " \t\n\v\f\r150" << 15000000;
     QTest::newRow("leading point") << ".5" << 50000;
     QTest::newRow("negative") << "-5" << -500000;
     QTest::newRow("exponent") << "1.5e2" << 15000000;
