@@ -86,6 +86,12 @@ void TestInputRule::userEdits_data() {
     QTest::newRow("repeated character in the middle") << K::Digits << 3 << "55"
                                                       << "5|55"
                                                       << "5|55";
+    QTest::newRow("one character") << K::Digits << 1 << ""
+                                   << "12|"
+                                   << "1|";
+    QTest::newRow("cursor left before the inserted text") << K::Digits << 9 << "123"
+                                                          << "1|x23"
+                                                          << "1|23";
     QTest::newRow("no limit") << K::Frequency << 0 << "145"
                               << "145.012 5|"
                               << "145.0125|";
