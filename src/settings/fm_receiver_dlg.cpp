@@ -6,6 +6,7 @@
 #include "app/text_filter.h"
 #include "image/fm_receiver_region.h"
 #include "image/memory_image.h"
+#include "settings/settings_page.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,11 +23,6 @@ constexpr int kNumberColumn = 0;
 constexpr int kFrequencyColumn = 1;
 // Column widths in twips (1/1440 inch), shown at the screen's resolution.
 constexpr int kColumnTwips[2] = {1000, 1500};
-
-bool IsEnterOrEscape(const QKeyEvent* event) {
-    const int key = event->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
-}
 
 QString Qs(const std::string& s) {
     return QString::fromStdString(s);
@@ -154,7 +150,7 @@ bool CFmReceiverDlg::eventFilter(QObject* object, QEvent* event) {
 }
 
 void CFmReceiverDlg::keyPressEvent(QKeyEvent* event) {
-    if (IsEnterOrEscape(event))
+    if (IsEnterOrEsc(event))
         return event->accept();
     QDialog::keyPressEvent(event);
 }

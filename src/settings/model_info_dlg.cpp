@@ -5,6 +5,7 @@
 #include "image/band_edit_rules.h"
 #include "image/band_limits.h"
 #include "image/memory_image.h"
+#include "settings/settings_page.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -15,11 +16,6 @@ namespace {
 
 constexpr int kModelLength = 16;
 constexpr int kLimitLength = 3;
-
-bool IsEnterOrEscape(const QKeyEvent* event) {
-    const int key = event->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
-}
 
 } // namespace
 
@@ -111,7 +107,7 @@ bool CModelInfoDlg::eventFilter(QObject* object, QEvent* event) {
 }
 
 void CModelInfoDlg::keyPressEvent(QKeyEvent* event) {
-    if (IsEnterOrEscape(event))
+    if (IsEnterOrEsc(event))
         return event->accept();
     QDialog::keyPressEvent(event);
 }
