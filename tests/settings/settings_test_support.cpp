@@ -2,6 +2,7 @@
 
 #include "image/dtmf_table.h"
 #include "image/field_codec.h"
+#include "image/new_document.h"
 #include "image/optional_features_table.h"
 
 #include <random>
@@ -34,6 +35,13 @@ QString ShownText(const MemoryImage& image, const FieldSpec& field) {
         return "<none>";
     const std::string_view item = field.options[state.index];
     return QString::fromUtf8(item.data(), item.size());
+}
+
+MemoryImage DefaultsImage() {
+    MemoryImage image;
+    image.FillAll(0xFF);
+    ApplyBuiltInDefaults(image);
+    return image;
 }
 
 MemoryImage RandomImage(unsigned seed) {

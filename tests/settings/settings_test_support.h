@@ -15,6 +15,8 @@ const FieldSpec* FieldNamed(const std::vector<FieldSpec>& table, const QString& 
 // What the editor shows for the field of the image after its fallbacks.
 QString ShownText(const MemoryImage& image, const FieldSpec& field);
 
+// A new document's image without a Default.dat: 0xFF with the built-in defaults.
+MemoryImage DefaultsImage();
 // An image with every byte pseudo-random (a fixed generator, so failures repeat).
 MemoryImage RandomImage(unsigned seed);
 // Bits of the tables' fields in each byte of the settings range.

@@ -7,7 +7,6 @@
 #include "app/cell_editor.h"
 #include "image/dtmf_table.h"
 #include "image/field_codec.h"
-#include "image/new_document.h"
 #include "settings/dtmf_auto_dial_page.h"
 #include "settings/dtmf_decode_page.h"
 #include "settings/dtmf_dlg.h"
@@ -41,9 +40,7 @@ QString Code(CDtmfAutoDialPage* page, int row) {
 
 // A new document's image with the first auto-dial codes replaced.
 MemoryImage ImageWithCodes(const QStringList& codes, const QString& selfId, int separator) {
-    MemoryImage image;
-    image.FillAll(0xFF);
-    ApplyBuiltInDefaults(image);
+    MemoryImage image = DefaultsImage();
     for (int n = 0; n < codes.size(); ++n)
         StoreField(image, AutoDialCodeFields()[n], {.text = codes[n].toStdString()});
     StoreField(image, AutoDialFields()[0], {.text = selfId.toStdString()});
@@ -87,9 +84,7 @@ void TestDtmfDlg::closingOnAnyTabStoresAllPages_data() {
 void TestDtmfDlg::closingOnAnyTabStoresAllPages() {
     QFETCH(int, tab);
     QFETCH(bool, closeFirst);
-    MemoryImage image;
-    image.FillAll(0xFF);
-    ApplyBuiltInDefaults(image);
+    MemoryImage image = DefaultsImage();
     {
         CDtmfDlg dialog(image, nullptr);
         dialog.show();
@@ -109,9 +104,7 @@ void TestDtmfDlg::closingOnAnyTabStoresAllPages() {
 }
 
 void TestDtmfDlg::tabChangesStoreAndLoad() {
-    MemoryImage image;
-    image.FillAll(0xFF);
-    ApplyBuiltInDefaults(image);
+    MemoryImage image = DefaultsImage();
     CDtmfDlg dialog(image, nullptr);
     dialog.show();
     dialog.EncodePage()->Form()->Edit(1118)->setText("77");
@@ -140,9 +133,7 @@ void TestDtmfDlg::enterAndEscNeverClose_data() {
 void TestDtmfDlg::enterAndEscNeverClose() {
     QFETCH(int, key);
     QFETCH(int, tab);
-    MemoryImage image;
-    image.FillAll(0xFF);
-    ApplyBuiltInDefaults(image);
+    MemoryImage image = DefaultsImage();
     CDtmfDlg dialog(image, nullptr);
     dialog.show();
     dialog.Tabs()->setCurrentIndex(tab);
@@ -215,9 +206,7 @@ void TestDtmfDlg::keyFilters() {
     QFETCH(Input, how);
     QFETCH(QString, text);
     QFETCH(QString, shown);
-    MemoryImage image;
-    image.FillAll(0xFF);
-    ApplyBuiltInDefaults(image);
+    MemoryImage image = DefaultsImage();
     CDtmfDlg dialog(image, nullptr);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -331,9 +320,7 @@ void TestDtmfDlg::cellEditor() {
 }
 
 void TestDtmfDlg::callIdentityKeptForTheRun() {
-    MemoryImage image;
-    image.FillAll(0xFF);
-    ApplyBuiltInDefaults(image);
+    MemoryImage image = DefaultsImage();
     QCOMPARE(g_dtmfCallId, QString("100"));
     {
         CDtmfDlg dialog(image, nullptr);
@@ -345,9 +332,7 @@ void TestDtmfDlg::callIdentityKeptForTheRun() {
 }
 
 void TestDtmfDlg::newDocumentEntry() {
-    MemoryImage image;
-    image.FillAll(0xFF);
-    ApplyBuiltInDefaults(image);
+    MemoryImage image = DefaultsImage();
     CDtmfDlg dialog(image, nullptr);
     QCOMPARE(Code(dialog.AutoDialPage(), 0), QString("100*100"));
     QCOMPARE(Code(dialog.AutoDialPage(), 1), QString());
@@ -356,9 +341,7 @@ void TestDtmfDlg::newDocumentEntry() {
 }
 
 void TestDtmfDlg::closingWhileTypingLeavesTheEdit() {
-    MemoryImage image;
-    image.FillAll(0xFF);
-    ApplyBuiltInDefaults(image);
+    MemoryImage image = DefaultsImage();
     {
         CDtmfDlg dialog(image, nullptr);
         dialog.show();

@@ -5,7 +5,6 @@
 #include "app/text_filter.h"
 #include "image/dtmf_text.h"
 #include "image/field_codec.h"
-#include "image/new_document.h"
 
 #include <QTest>
 
@@ -132,9 +131,7 @@ void TestFieldCodec::roundTrip() {
     const FieldSpec* f = FieldNamed(TableNamed(table), field);
     QVERIFY(f);
     QCOMPARE(before.size(), f->size);
-    MemoryImage image;
-    image.FillAll(0xFF);
-    ApplyBuiltInDefaults(image);
+    MemoryImage image = DefaultsImage();
     PutBytes(image, f->offset, before);
     QCOMPARE(ShownText(image, *f), shown);
     FieldState state = LoadField(image, *f);

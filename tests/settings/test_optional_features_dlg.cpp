@@ -47,9 +47,7 @@ void TestOptionalFeaturesDlg::everyWayOfClosingStores_data() {
 
 void TestOptionalFeaturesDlg::everyWayOfClosingStores() {
     QFETCH(int, way);
-    MemoryImage image;
-    image.FillAll(0xFF);
-    ApplyBuiltInDefaults(image);
+    MemoryImage image = DefaultsImage();
     {
         COptionalFeaturesDlg dialog(image, nullptr);
         dialog.show();
@@ -94,9 +92,7 @@ void TestOptionalFeaturesDlg::openAndCloseStoresOnlyTheTable() {
 }
 
 void TestOptionalFeaturesDlg::hiddenControlsStillTakePart() {
-    MemoryImage image;
-    image.FillAll(0xFF);
-    ApplyBuiltInDefaults(image);
+    MemoryImage image = DefaultsImage();
     image.SetByte(0x2070, 0x0B);
     image.SetByte(0x2071, 0x00);
     image.SetBits(0x204E, 4, 2, 2);
@@ -130,9 +126,7 @@ void TestOptionalFeaturesDlg::greetingFilter() {
     QFETCH(Input, how);
     QFETCH(QString, text);
     QFETCH(QByteArray, stored);
-    MemoryImage image;
-    image.FillAll(0xFF);
-    ApplyBuiltInDefaults(image);
+    MemoryImage image = DefaultsImage();
     {
         COptionalFeaturesDlg dialog(image, nullptr);
         dialog.show();
@@ -147,9 +141,7 @@ void TestOptionalFeaturesDlg::greetingFilter() {
 }
 
 void TestOptionalFeaturesDlg::dualWatchSpinAndFocus() {
-    MemoryImage image;
-    image.FillAll(0xFF);
-    ApplyBuiltInDefaults(image);
+    MemoryImage image = DefaultsImage();
     image.SetByte(0x2071, 255);
     COptionalFeaturesDlg dialog(image, nullptr);
     CStepSpinEdit* spin = dialog.Form()->Spin(1192);
