@@ -4,7 +4,6 @@
 #include "channels/option_lists.h"
 #include "channels/program_view.h"
 #include "image/channel_grid_rules.h"
-#include "image/codecs.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

@@ -22,6 +22,7 @@ namespace {
 constexpr int kSelfIdId = 1212;
 constexpr int kSeparatorId = 1211;
 constexpr int kCodeColumn = 1;
+constexpr int kCallIdLength = 7;
 constexpr int kIndexTwips = 500;
 constexpr int kCodeTwips = 2500;
 
@@ -51,7 +52,7 @@ CDtmfAutoDialPage::CDtmfAutoDialPage(MemoryImage& image, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(m_grid);
-    CTextFilter::Install(m_callId, {KeyFilter::Dtmf, 7});
+    CTextFilter::Install(m_callId, {KeyFilter::Dtmf, kCallIdLength});
     for (QObject* watched :
          {static_cast<QObject*>(m_grid), static_cast<QObject*>(m_form->Control(kSelfIdId)),
           static_cast<QObject*>(m_form->Control(kSeparatorId))})
