@@ -8,11 +8,15 @@
 #include <QStyleOptionSpinBox>
 
 CSpinEdit::CSpinEdit(QWidget* parent, int minimum, int maximum, int base, const TextRule& rule)
-    : QAbstractSpinBox(parent), m_minimum(minimum), m_maximum(maximum), m_base(base),
+    : CStepSpinEdit(parent), m_minimum(minimum), m_maximum(maximum), m_base(base),
       m_maxChars(rule.maxLength) {
     // The program's own texts (a stored 255 in a two-character edit) are shown whole, so the
     // clamp sees them; the rule binds only what the user enters.
     CTextFilter::Install(lineEdit(), rule);
+    onStep = [this](int step) {
+        SetText(QString::fromStdString(
+            StepNumberText(Text().toStdString(), step, m_minimum, m_maximum, m_base)));
+    };
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     setAccelerated(false);
 }
@@ -42,13 +46,6 @@ void CSpinEdit::SelectAllText() {
     lineEdit()->selectAll();
 }
 
-void CSpinEdit::stepBy(int steps) {
-    const int step = steps > 0 ? 1 : -1;
-    for (int i = 0; i < std::abs(steps); ++i)
-        SetText(QString::fromStdString(
-            StepNumberText(Text().toStdString(), step, m_minimum, m_maximum, m_base)));
-}
-
 // Wide enough for the longest text the edit takes.
 QSize CSpinEdit::sizeHint() const {
     ensurePolished();
@@ -58,10 +55,6 @@ QSize CSpinEdit::sizeHint() const {
     QStyleOptionSpinBox option;
     initStyleOption(&option);
     return style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this);
-}
-
-QAbstractSpinBox::StepEnabled CSpinEdit::stepEnabled() const {
-    return StepUpEnabled | StepDownEnabled;
 }
 
 void CSpinEdit::focusOutEvent(QFocusEvent* event) {

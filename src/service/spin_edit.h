@@ -1,13 +1,12 @@
 #pragma once
 
+#include "app/step_spin_edit.h"
 #include "image/input_rule.h"
-
-#include <QAbstractSpinBox>
 
 // An edit with its spin arrows. The text is the value: the arrows step the number read from
 // the text and wrap at the range ends, what the user types or pastes passes the edit's text
 // rule, and losing the focus clamps the number into range.
-class CSpinEdit : public QAbstractSpinBox {
+class CSpinEdit : public CStepSpinEdit {
     Q_OBJECT
   public:
     CSpinEdit(QWidget* parent, int minimum, int maximum, int base, const TextRule& rule);
@@ -22,12 +21,10 @@ class CSpinEdit : public QAbstractSpinBox {
     int Minimum() const { return m_minimum; }
     int Maximum() const { return m_maximum; }
 
-    void stepBy(int steps) override;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
   protected:
-    StepEnabled stepEnabled() const override;
     void focusOutEvent(QFocusEvent* event) override;
 
   private:

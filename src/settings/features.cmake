@@ -9,5 +9,4 @@ target_sources(kestra_gui PRIVATE
     ${CMAKE_SOURCE_DIR}/src/settings/form_page.cpp
     ${CMAKE_SOURCE_DIR}/src/settings/optional_features_dlg.cpp
     ${CMAKE_SOURCE_DIR}/src/settings/settings_page.cpp
-    ${CMAKE_SOURCE_DIR}/src/settings/step_spin_edit.cpp
 )

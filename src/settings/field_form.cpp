@@ -1,8 +1,8 @@
 #include "settings/field_form.h"
 
+#include "app/step_spin_edit.h"
 #include "app/text_filter.h"
 #include "image/number_field.h"
-#include "settings/step_spin_edit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,9 +1,9 @@
 #include "../image/test_registry.h"
 #include "app_test_support.h"
 
+#include "app/step_spin_edit.h"
 #include "app/text_filter.h"
 #include "service/spin_edit.h"
-#include "settings/step_spin_edit.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -6,13 +6,13 @@
 #include "app/app_globals.h"
 #include "app/main_frame.h"
 #include "app/navigation_bar.h"
+#include "app/step_spin_edit.h"
 #include "image/field_codec.h"
 #include "image/new_document.h"
 #include "image/optional_features_table.h"
 #include "settings/dtmf_dlg.h"
 #include "settings/field_form.h"
 #include "settings/optional_features_dlg.h"
-#include "settings/step_spin_edit.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "settings/step_spin_edit.h"
+#include "app/step_spin_edit.h"
 
 #include <QLineEdit>
 
