@@ -1,11 +1,12 @@
 #include "app/ini_file.h"
 
 #include "image/decimal_scale.h"
-#include "link/ini_reader.h"
+#include "link/profile_text.h"
 
 #include <QFile>
 #include <QSaveFile>
-#include <QStringList>
+
+#include <algorithm>
 
 CIniFile::CIniFile(QString path) : m_path(std::move(path)) {
     QFile file(m_path);
@@ -15,8 +16,14 @@ CIniFile::CIniFile(QString path) : m_path(std::move(path)) {
 
 QString CIniFile::GetString(const QString& section, const QString& key) const {
     const auto value = ReadIniValue(m_path.toStdString(), section.toStdString(), key.toStdString());
-    // The radio type and About texts are read through a 260-byte buffer.
-    return value ? QString::fromUtf8(value->substr(0, 259)) : QString();
+    if (!value)
+        return {};
+    // The radio type and About texts are read through a 260-byte buffer; the cut never splits
+    // a UTF-8 character.
+    size_t length = std::min<size_t>(value->size(), 259);
+    while (length < value->size() && length > 0 && ((*value)[length] & 0xC0) == 0x80)
+        --length;
+    return QString::fromUtf8(value->substr(0, length));
 }
 
 int CIniFile::GetInt(const QString& section, const QString& key, int defaultValue) const {
@@ -31,63 +38,16 @@ bool CIniFile::SetInt(const QString& section, const QString& key, int value) {
     return SetString(section, key, QString::number(value));
 }
 
-namespace {
-
-QString SectionName(const QString& line) {
-    const QString t = line.trimmed();
-    if (!t.startsWith('[') || t.indexOf(']') < 0)
-        return {};
-    return t.mid(1, t.indexOf(']') - 1).trimmed();
-}
-
-bool IsKeyLine(const QString& line, const QString& key) {
-    const int eq = line.indexOf('=');
-    return eq > 0 && line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0;
-}
-
-} // namespace
-
 bool CIniFile::SetString(const QString& section, const QString& key, const QString& value) {
     QFile in(m_path);
     QByteArray content;
     if (in.open(QIODevice::ReadOnly))
         content = in.readAll();
-    const bool crlf = content.contains("\r\n") || content.isEmpty();
-    QStringList lines = QString::fromUtf8(content).split('\n');
-    for (QString& l : lines)
-        if (l.endsWith('\r'))
-            l.chop(1);
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    const QString entry = key + '=' + value;
-    int sectionLine = -1, lastInSection = -1;
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString name = SectionName(lines[i]);
-        if (!name.isNull()) {
-            if (sectionLine >= 0)
-                break;
-            if (name.compare(section, Qt::CaseInsensitive) == 0)
-                sectionLine = lastInSection = i;
-            continue;
-        }
-        if (sectionLine < 0)
-            continue;
-        if (IsKeyLine(lines[i], key)) {
-            lines[i] = entry;
-            lastInSection = -2;
-            break;
-        }
-        if (!lines[i].trimmed().isEmpty())
-            lastInSection = i;
-    }
-    if (sectionLine < 0)
-        lines << '[' + section + ']' << entry;
-    else if (lastInSection >= 0)
-        lines.insert(lastInSection + 1, entry);
-    const QString eol = crlf ? "\r\n" : "\n";
+    const std::string text = WithProfileValue(content.toStdString(), section.toStdString(),
+                                              key.toStdString(), value.toStdString());
     QSaveFile out(m_path);
     if (!out.open(QIODevice::WriteOnly))
         return false;
-    out.write((lines.join(eol) + eol).toUtf8());
+    out.write(text.data(), static_cast<qint64>(text.size()));
     return out.commit();
 }

@@ -1,6 +1,6 @@
 #include "link/port_name.h"
 
-#include "link/ini_reader.h"
+#include "link/profile_text.h"
 
 #include <cctype>
 

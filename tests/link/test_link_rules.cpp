@@ -3,8 +3,8 @@
 #include "link/busy_claim.h"
 #include "link/clone_transfer.h"
 #include "link/ident_block.h"
-#include "link/ini_reader.h"
 #include "link/port_name.h"
+#include "link/profile_text.h"
 #include "link/radio_simulator.h"
 #include "link/transfer_range.h"
 
@@ -46,6 +46,8 @@ class TestLinkRules : public QObject {
     void portNames();
     void iniValues_data();
     void iniValues();
+    void profileLines_data();
+    void profileLines();
     void busyClaimIsExclusive();
     void faultTexts_data();
     void faultTexts();
@@ -291,6 +293,46 @@ void TestLinkRules::iniValues() {
                           "[About]\r\nCOM5=/dev/wrong\r\n";
     QCOMPARE(QString::fromStdString(ResolvePortDevice(portName.toStdString(), ini)), device);
     QCOMPARE(ReadIniValue(ini, "SETUP", "com").value_or("-"), std::string("3"));
+}
+
+void TestLinkRules::profileLines_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("read");     // COM of [Setup] before the write; "-" for none
+    QTest::addColumn<QByteArray>("after"); // once COM=7 is written
+    QTest::newRow("replaces the key's line")
+        << QByteArray("; note\r\n[Setup]\r\nType=X\r\ncom = 3\r\n\r\n[About]\r\nVersion=1\r\n")
+        << "3"
+        << QByteArray("; note\r\n[Setup]\r\nType=X\r\nCOM=7\r\n\r\n[About]\r\nVersion=1\r\n");
+    QTest::newRow("adds after the section's last line")
+        << QByteArray("[setup]\nType=X\n\n[About]\nCOM=5\n") << "-"
+        << QByteArray("[setup]\nType=X\nCOM=7\n\n[About]\nCOM=5\n");
+    QTest::newRow("adds the section") << QByteArray("[About]\r\nVersion=1") << "-"
+                                      << QByteArray("[About]\r\nVersion=1\r\n[Setup]\r\nCOM=7\r\n");
+    QTest::newRow("empty text") << QByteArray() << "-" << QByteArray("[Setup]\r\nCOM=7\r\n");
+    QTest::newRow("a bracket without its end opens a section")
+        << QByteArray("[Setup]\n[x\nCOM=5\n") << "-" << QByteArray("[Setup]\nCOM=7\n[x\nCOM=5\n");
+    QTest::newRow("blanks before a section, vertical tab included")
+        << QByteArray("[About]\n\v\f [Setup]\nCOM=3\n") << "3"
+        << QByteArray("[About]\n\v\f [Setup]\nCOM=7\n");
+    QTest::newRow("only the first section of a name")
+        << QByteArray("[Setup]\nType=X\n[Setup]\nCOM=2\n") << "-"
+        << QByteArray("[Setup]\nType=X\nCOM=7\n[Setup]\nCOM=2\n");
+    QTest::newRow("a comment is no key")
+        << QByteArray("[Setup]\n;COM=4\n") << "-" << QByteArray("[Setup]\n;COM=4\nCOM=7\n");
+    QTest::newRow("quotes dropped")
+        << QByteArray("[Setup]\nCOM=\"12\"\n") << "12" << QByteArray("[Setup]\nCOM=7\n");
+}
+
+void TestLinkRules::profileLines() {
+    QFETCH(QByteArray, before);
+    QFETCH(QString, read);
+    QFETCH(QByteArray, after);
+    const std::string text = before.toStdString();
+    QCOMPARE(QString::fromStdString(ProfileValue(text, "Setup", "COM").value_or("-")), read);
+    const std::string written = WithProfileValue(text, "Setup", "COM", "7");
+    QCOMPARE(QByteArray::fromStdString(written), after);
+    // What was written is what is read.
+    QCOMPARE(ProfileValue(written, "setup", "Com").value_or("-"), std::string("7"));
 }
 
 void TestLinkRules::busyClaimIsExclusive() {
