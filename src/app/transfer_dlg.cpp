@@ -127,11 +127,12 @@ void CTransferDlg::OnStart() {
         delete m_worker;
     }
     m_running = true;
+    m_success = false;
     const std::string device = ResolvePortDevice(g_portName, ProgramIniPath().toStdString());
     auto held = std::make_shared<BusyClaim>(std::move(*claim));
     m_worker = QThread::create([this, device, held] {
         QtSerialLink link;
-        m_success = CloneTransfer(m_request, g_image, link, device, *m_observer) || m_success;
+        m_success = CloneTransfer(m_request, g_image, link, device, *m_observer);
         QMetaObject::invokeMethod(
             this, [this] { OnWorkerDone(); }, Qt::QueuedConnection);
     });

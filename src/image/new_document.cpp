@@ -4,6 +4,7 @@
 #include "image/codecs.h"
 #include "image/memory_image.h"
 
+#include <filesystem>
 #include <fstream>
 #include <string_view>
 #include <utility>
@@ -41,12 +42,18 @@ void ApplyBuiltInDefaults(MemoryImage& image) {
 
 bool BuildNewDocumentImage(MemoryImage& image, const std::filesystem::path& defaultFile) {
     image.FillAll(0xFF);
-    std::ifstream in(defaultFile, std::ios::binary);
-    if (!in) {
+    // A directory opens as a stream on this platform but reads nothing: it is no file.
+    std::error_code ec;
+    std::ifstream in;
+    if (!std::filesystem::is_directory(defaultFile, ec))
+        in.open(defaultFile, std::ios::binary);
+    auto bytes = image.Bytes();
+    if (in)
+        in.read(reinterpret_cast<char*>(bytes.data()), kImageSize);
+    if (!in.is_open() || in.bad()) {
+        image.FillAll(0xFF);
         ApplyBuiltInDefaults(image);
         return false;
     }
-    auto bytes = image.Bytes();
-    in.read(reinterpret_cast<char*>(bytes.data()), kImageSize);
     return true;
 }

@@ -77,6 +77,7 @@ class TestTransferDlg : public QObject {
     void failedReadLeavesImageAndGrid();
     void writeSendsTheGrid();
     void secondStartIsIgnored();
+    void eachStartBeginsUnsuccessful();
 };
 
 void TestTransferDlg::dialogStates() {
@@ -182,6 +183,27 @@ void TestTransferDlg::secondStartIsIgnored() {
     const QByteArray received = ToBytesForTest(radio.simulator.Received());
     QCOMPARE(received.count(QByteArray("\x02PROGRAM")), 1);
     QVERIFY(!g_transferBusy);
+}
+
+void TestTransferDlg::eachStartBeginsUnsuccessful() {
+    TestHome home;
+    AutoResponder answers;
+    Radio radio;
+    QVERIFY(radio.Start(home));
+    BuildNewDocumentImage(g_image, "/nonexistent");
+    CTransferDlg dialog(nullptr, CTransferDlg::Kind::Initialise);
+    dialog.show();
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    dialog.OnStart();
+    QTRY_COMPARE_WITH_TIMEOUT(answers.messages, QStringList{"初始化数据成功"}, 20000);
+    QTRY_VERIFY(!g_transferBusy);
+    QVERIFY(dialog.Succeeded());
+    // The same dialog initialises a second radio that is not there.
+    g_portName = "COM2";
+    dialog.OnStart();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+    QCOMPARE(answers.messages.last(), QString("无法打开串口"));
+    QVERIFY(!dialog.Succeeded());
 }
 
 KESTRA_REGISTER_TEST(TestTransferDlg);

@@ -48,6 +48,12 @@ class TestFiles : public QObject {
 void TestFiles::builtInDefaults() {
     MemoryImage image;
     QVERIFY(!BuildNewDocumentImage(image, "/nonexistent/Default.dat"));
+    // A directory in its place is no file either.
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("Default.dat"));
+    MemoryImage fromDirectory;
+    QVERIFY(!BuildNewDocumentImage(fromDirectory, P(dir.filePath("Default.dat"))));
+    QVERIFY(fromDirectory == image);
     QByteArray record = Hex("ffffffffffffffffffffffff0038ff00000000010000ffffffffffffffffffff");
     for (int r = 0; r < 258; ++r) {
         QByteArray expected = record;
