@@ -8,6 +8,7 @@
 #include "link/transfer_observer.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,8 +51,16 @@ CRadioInfoDlg::CRadioInfoDlg(QWidget* parent) : QDialog(parent) {
     grid->addWidget(new QLabel("---", this), 3, 2);
     grid->addWidget(m_fields[kBandBHigh], 3, 3);
     auto* read = new QPushButton(tr("读取"), this);
+    // Enter closes the dialog as Esc does; it never starts a read.
+    read->setAutoDefault(false);
     connect(read, &QPushButton::clicked, this, &CRadioInfoDlg::OnRead);
     grid->addWidget(read, 4, 1, 1, 3);
+}
+
+void CRadioInfoDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return accept();
+    QDialog::keyPressEvent(event);
 }
 
 QString CRadioInfoDlg::FieldText(Field field) const {

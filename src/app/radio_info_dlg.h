@@ -14,6 +14,9 @@ class CRadioInfoDlg : public QDialog {
     enum Field { kModel, kMcuVersion, kPcVersion, kBandALow, kBandAHigh, kBandBLow, kBandBHigh };
     QString FieldText(Field field) const;
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     QLineEdit* m_fields[7];
 };
