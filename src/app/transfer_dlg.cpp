@@ -1,11 +1,14 @@
 #include "app/transfer_dlg.h"
 
+#include "link/transfer_range.h"
+
 #include "app/app_globals.h"
 #include "app/message_box.h"
 #include "link/busy_claim.h"
 #include "link/port_name.h"
 #include "link/qt_serial_link.h"
 #include "link/transfer_observer.h"
+#include "link/transfer_range.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -69,10 +72,6 @@ QString TitleFor(CTransferDlg::Kind kind) {
     }
 }
 
-int BlockCount(const TransferRange& range) {
-    return (range.end - range.start + 31) / 32;
-}
-
 } // namespace
 
 CTransferDlg::CTransferDlg(QWidget* parent, Kind kind)
@@ -81,7 +80,8 @@ CTransferDlg::CTransferDlg(QWidget* parent, Kind kind)
       m_exit(new QPushButton(tr("退出"), this)),
       m_observer(std::make_unique<CTransferDlgObserver>(this)) {
     setWindowTitle(TitleFor(kind));
-    m_progress->setRange(0, BlockCount(m_request.first) + BlockCount(m_request.second));
+    // The same count the transfer reports its steps against.
+    m_progress->setRange(0, ProgressSteps(m_request.first, m_request.second));
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
     m_percent->setAlignment(Qt::AlignCenter);

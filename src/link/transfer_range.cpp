@@ -15,8 +15,10 @@ std::vector<TransferBlock> SplitBlocks(TransferRange range) {
     return blocks;
 }
 
+// Cut to the image as the blocks are, so the count is what the transfer steps through.
 static int Units(TransferRange range) {
-    return range.end > range.start ? (range.end - range.start + kBlockSize - 1) / kBlockSize : 0;
+    const int end = std::min<int>(range.end, kImageSize);
+    return end > range.start ? (end - range.start + kBlockSize - 1) / kBlockSize : 0;
 }
 
 int ProgressSteps(TransferRange first, TransferRange second) {

@@ -58,18 +58,20 @@ void TestLinkRules::blockSplit_data() {
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
-    const auto row = [](const char* name, TransferRange r, int n, const char* f, const char* l) {
-        QTest::newRow(name) << r << n << QString(f) << QString(l);
+    QTest::addColumn<int>("steps"); // of the progress bar: 32-byte units, rounded up
+    const auto row = [](const char* name, TransferRange r, int n, const char* f, const char* l,
+                        int steps) {
+        QTest::newRow(name) << r << n << QString(f) << QString(l) << steps;
     };
-    row("channels and settings", kCloneFirstRange, 384, "0000/32", "2fe0/32");
-    row("from the band points on", kCloneSecondRange, 5, "3f70/16", "3fe0/32");
-    row("whole image", kInitialiseFirstRange, 512, "0000/32", "3fe0/32");
-    row("calibration region", kCalibrationRegion, 6, "3ed0/16", "3f60/16");
-    row("decoder region", kDtmfDecoderRegion, 2, "3e00/32", "3e20/16");
-    row("empty", kInitialiseSecondRange, 0, "", "");
-    row("inside one unit", TransferRange{0x0105, 0x0109}, 1, "0105/4", "0105/4");
-    row("backwards", TransferRange{0x0200, 0x0100}, 0, "", "");
-    row("past the image end", TransferRange{0x3FF0, 0xFFFF}, 1, "3ff0/16", "3ff0/16");
+    row("channels and settings", kCloneFirstRange, 384, "0000/32", "2fe0/32", 384);
+    row("from the band points on", kCloneSecondRange, 5, "3f70/16", "3fe0/32", 5);
+    row("whole image", kInitialiseFirstRange, 512, "0000/32", "3fe0/32", 512);
+    row("calibration region", kCalibrationRegion, 6, "3ed0/16", "3f60/16", 5);
+    row("decoder region", kDtmfDecoderRegion, 2, "3e00/32", "3e20/16", 2);
+    row("empty", kInitialiseSecondRange, 0, "", "", 0);
+    row("inside one unit", TransferRange{0x0105, 0x0109}, 1, "0105/4", "0105/4", 1);
+    row("backwards", TransferRange{0x0200, 0x0100}, 0, "", "", 0);
+    row("past the image end", TransferRange{0x3FF0, 0xFFFF}, 1, "3ff0/16", "3ff0/16", 1);
 }
 
 void TestLinkRules::blockSplit() {
@@ -77,8 +79,10 @@ void TestLinkRules::blockSplit() {
     QFETCH(int, count);
     QFETCH(QString, first);
     QFETCH(QString, last);
+    QFETCH(int, steps);
     const auto blocks = SplitBlocks(range);
     QCOMPARE(int(blocks.size()), count);
+    QCOMPARE(ProgressSteps(range, {}), steps);
     const auto text = [](TransferBlock b) {
         return QString("%1/%2").arg(b.address, 4, 16, QChar('0')).arg(b.length);
     };
