@@ -3,7 +3,9 @@
 #include "app/program_doc.h"
 #include "channels/program_view.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 
 CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc)
     : m_doc(std::move(doc)), m_view(new CProgramView) {
@@ -11,6 +13,13 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc)
     setWidget(m_view);
     setWindowTitle(m_doc->Title());
     setGeometry(0, 0, 1095, 650);
+    // The system menu's Close also claims Ctrl+W, the write command's key; two owners of a
+    // key make it do nothing. Ctrl+F4 still closes.
+    for (QAction* action : systemMenu()->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeAll(QKeySequence("Ctrl+W")) > 0)
+            action->setShortcuts(keys);
+    }
 }
 
 CChildFrame::~CChildFrame() = default;

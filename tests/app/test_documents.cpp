@@ -11,10 +11,12 @@
 #include "image/channel_record.h"
 #include "image/new_document.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -40,6 +42,7 @@ class TestDocuments : public QObject {
     void closeHidesAndTreeShowsAgain();
     void navigationBarToggle();
     void menusFollowDocuments();
+    void writeKeyOpensTheWriteDialog();
 };
 
 void TestDocuments::newTypeSaveOpenRoundTrip() {
@@ -173,6 +176,24 @@ void TestDocuments::menusFollowDocuments() {
     QCOMPARE(frame.Action(32773)->shortcut(), QKeySequence("Ctrl+R"));
     QCOMPARE(frame.Action(32773)->statusTip(), QString("从对讲机读取数据"));
     QCOMPARE(frame.Action(32773)->toolTip(), QString("读频"));
+}
+
+void TestDocuments::writeKeyOpensTheWriteDialog() {
+    TestHome home;
+    AutoResponder answers;
+    CMainFrame frame;
+    QVERIFY(frame.DocManager().NewDocument());
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            opened = dialog->windowTitle();
+            dialog->close();
+        }
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(opened, QString("写数据"));
 }
 
 KESTRA_REGISTER_TEST(TestDocuments);
