@@ -76,6 +76,11 @@ CMainFrame::CMainFrame()
     });
     CreateActions();
     CreateToolBar();
+    // "就绪" is the idle text: it comes back whenever no prompt is shown.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& text) {
+        if (text.isEmpty())
+            statusBar()->showMessage(tr("就绪"));
+    });
     statusBar()->showMessage(tr("就绪"));
     CreateNavigationBar();
     CreateBackground();

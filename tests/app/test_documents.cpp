@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -43,6 +45,7 @@ class TestDocuments : public QObject {
     void navigationBarToggle();
     void menusFollowDocuments();
     void writeKeyOpensTheWriteDialog();
+    void readyWhenNoPrompt();
 };
 
 void TestDocuments::newTypeSaveOpenRoundTrip() {
@@ -194,6 +197,20 @@ void TestDocuments::writeKeyOpensTheWriteDialog() {
     });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
     QCOMPARE(opened, QString("写数据"));
+}
+
+void TestDocuments::readyWhenNoPrompt() {
+    TestHome home;
+    CMainFrame frame;
+    frame.show();
+    QCOMPARE(frame.statusBar()->currentMessage(), QString("就绪"));
+    // Hovering a command shows its prompt; leaving it brings the idle text back.
+    QStatusTipEvent prompt(frame.Action(32773)->statusTip());
+    QApplication::sendEvent(&frame, &prompt);
+    QCOMPARE(frame.statusBar()->currentMessage(), QString("从对讲机读取数据"));
+    QStatusTipEvent left{QString()};
+    QApplication::sendEvent(&frame, &left);
+    QCOMPARE(frame.statusBar()->currentMessage(), QString("就绪"));
 }
 
 KESTRA_REGISTER_TEST(TestDocuments);
