@@ -297,6 +297,7 @@ void TestLinkRules::iniValues() {
                           "[About]\r\nCOM5=/dev/wrong\r\n";
     QCOMPARE(QString::fromStdString(ResolvePortDevice(portName.toStdString(), ini)), device);
     QCOMPARE(ReadIniValue(ini, "SETUP", "com").value_or("-"), std::string("3"));
+    QCOMPARE(ReadIniValue(ini, "about", "com5").value_or("-"), std::string("/dev/wrong"));
 }
 
 void TestLinkRules::profileLines_data() {
@@ -325,6 +326,8 @@ void TestLinkRules::profileLines_data() {
         << QByteArray("[Setup]\n;COM=4\n") << "-" << QByteArray("[Setup]\n;COM=4\nCOM=7\n");
     QTest::newRow("quotes dropped")
         << QByteArray("[Setup]\nCOM=\"12\"\n") << "12" << QByteArray("[Setup]\nCOM=7\n");
+    QTest::newRow("empty quotes") << QByteArray("[Setup]\nCOM=''\n") << ""
+                                  << QByteArray("[Setup]\nCOM=7\n");
 }
 
 void TestLinkRules::profileLines() {
