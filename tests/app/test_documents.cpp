@@ -179,6 +179,7 @@ void TestDocuments::menusFollowDocuments() {
     QCOMPARE(frame.Action(32773)->shortcut(), QKeySequence("Ctrl+R"));
     QCOMPARE(frame.Action(32773)->statusTip(), QString("从对讲机读取数据"));
     QCOMPARE(frame.Action(32773)->toolTip(), QString("读频"));
+    QCOMPARE(frame.Action(32774)->toolTip(), QString("写频"));
 }
 
 void TestDocuments::writeKeyOpensTheWriteDialog() {
