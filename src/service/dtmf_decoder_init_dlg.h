@@ -1,36 +1,24 @@
 #pragma once
 
 #include "image/decoder_values.h"
-
-#include <QDialog>
+#include "service/service_dlg.h"
 
 #include <array>
 
 class CSpinEdit;
-class QPushButton;
 
 // The eleven DTMF decoder values, in hexadecimal, with their own read and write of the
-// decoder region. Closing the dialog in any way stores them.
-class CDtmfDecoderInitDlg : public QDialog {
+// decoder region.
+class CDtmfDecoderInitDlg : public CServiceDlg {
     Q_OBJECT
   public:
-    explicit CDtmfDecoderInitDlg(QWidget* parent);
+    CDtmfDecoderInitDlg(QWidget* parent, MemoryImage& image);
 
     CSpinEdit* Edit(int index) const { return m_edits[index]; }
-    QPushButton* ReadButton() const { return m_read; }
-    QPushButton* WriteButton() const { return m_write; }
 
-    void LoadFromImage();
-    void StoreToImage();
-    void OnReadData();
-    void OnWriteData();
-    void done(int result) override;
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void LoadFromImage() override;
+    void StoreToImage() override;
 
   private:
     std::array<CSpinEdit*, kDecoderValueCount> m_edits{};
-    QPushButton* m_read;
-    QPushButton* m_write;
 };

@@ -1,21 +1,20 @@
 #include "service/parameter_adjust_dlg.h"
 
-#include "app/app_globals.h"
 #include "app/cell_editor.h"
 #include "app/focus_loss.h"
+#include "image/band_limits.h"
 #include "image/calibration.h"
 #include "image/calibration_fields.h"
+#include "image/memory_image.h"
 #include "image/numeric_text.h"
 #include "link/transfer_range.h"
 #include "service/calibration_cell_delegate.h"
-#include "service/service_link.h"
 #include "service/spin_edit.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -39,9 +38,8 @@ constexpr std::array<std::array<int, 3>, 4> kSwitchRows = {{
 
 } // namespace
 
-CParameterAdjustDlg::CParameterAdjustDlg(QWidget* parent)
-    : QDialog(parent), m_read(new QPushButton(tr("读数据"), this)),
-      m_write(new QPushButton(tr("写数据"), this)) {
+CParameterAdjustDlg::CParameterAdjustDlg(QWidget* parent, MemoryImage& image, BandLimits& limits)
+    : CServiceDlg(parent, image, kCalibrationRegion), m_limits(limits) {
     setWindowTitle(tr("参数调节"));
     auto* grids = new QVBoxLayout;
     for (int g = 0; g < kCalibrationGridCount; ++g) {
@@ -49,14 +47,10 @@ CParameterAdjustDlg::CParameterAdjustDlg(QWidget* parent)
         grids->addWidget(m_grids[g]);
     }
     grids->addStretch(1);
-    for (QPushButton* button : {m_read, m_write})
-        button->setAutoDefault(false);
-    connect(m_read, &QPushButton::clicked, this, &CParameterAdjustDlg::OnReadData);
-    connect(m_write, &QPushButton::clicked, this, &CParameterAdjustDlg::OnWriteData);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(m_read);
-    buttons->addWidget(m_write);
+    buttons->addWidget(ReadButton());
+    buttons->addWidget(WriteButton());
     auto* right = new QVBoxLayout;
     right->addLayout(buttons);
     right->addLayout(BuildEdits());
@@ -140,7 +134,7 @@ QGridLayout* CParameterAdjustDlg::BuildSwitches() {
 }
 
 void CParameterAdjustDlg::SetupGrids() {
-    m_layout = ::SetupGrids(g_bandLimits);
+    m_layout = ::SetupGrids(m_limits);
     for (int g = 0; g < kCalibrationGridCount; ++g) {
         ShapeGrid(g);
         FitGrid(g);
@@ -204,7 +198,7 @@ void CParameterAdjustDlg::LoadGrid(int grid) {
     const std::vector<CalibrationGridLine>& lines = m_layout.grids[grid].lines;
     for (int r = 0; r < int(lines.size()); ++r)
         for (int c = 0; c < int(shape.headers.size()); ++c) {
-            const int value = CalibrationCellValue(shape, g_image.Byte(lines[r].address + c));
+            const int value = CalibrationCellValue(shape, m_image.Byte(lines[r].address + c));
             SetCellText(grid, r + 1, c + 1, QString::number(value));
         }
 }
@@ -216,7 +210,7 @@ void CParameterAdjustDlg::StoreGrid(int grid) {
     for (int r = 0; r < int(lines.size()); ++r)
         for (int c = 0; c < int(shape.headers.size()); ++c) {
             const int value = ReadNumberText(CellText(grid, r + 1, c + 1).toStdString(), 10);
-            g_image.SetByte(lines[r].address + c, static_cast<uint8_t>(value & 0xFF));
+            m_image.SetByte(lines[r].address + c, static_cast<uint8_t>(value & 0xFF));
         }
 }
 
@@ -233,9 +227,9 @@ void CParameterAdjustDlg::LoadFromImage() {
     for (int g = 0; g < kCalibrationGridCount; ++g)
         LoadGrid(g);
     for (const CalibrationField& field : CalibrationFields())
-        m_edits[field.id]->SetNumber(LoadCalibrationField(g_image, field));
+        m_edits[field.id]->SetNumber(LoadCalibrationField(m_image, field));
     for (const CalibrationSwitch& sw : CalibrationSwitches())
-        m_switches[sw.id]->setChecked(LoadCalibrationSwitch(g_image, sw));
+        m_switches[sw.id]->setChecked(LoadCalibrationSwitch(m_image, sw));
     for (const CalibrationField& field : CalibrationFields())
         if (field.clampOnLoad)
             m_edits[field.id]->Clamp();
@@ -245,40 +239,22 @@ void CParameterAdjustDlg::StoreToImage() {
     for (const CalibrationField& field : CalibrationFields())
         if (field.clampOnLoad)
             m_edits[field.id]->Clamp();
-    DeriveRampTable(g_image);
+    DeriveRampTable(m_image);
     StoreGrid(kSquelchGrid);
     StoreGrid(kPowerGrid);
     // The slopes follow the power values just stored.
-    DeriveBandPoints(g_image, g_bandLimits);
+    DeriveBandPoints(m_image, m_limits);
     StoreGrid(kDetectionGrid);
     for (const CalibrationField& field : CalibrationFields())
-        StoreCalibrationField(g_image, field, m_edits[field.id]->Number());
+        StoreCalibrationField(m_image, field, m_edits[field.id]->Number());
     for (const CalibrationSwitch& sw : CalibrationSwitches())
-        StoreCalibrationSwitch(g_image, sw, m_switches[sw.id]->isChecked());
+        StoreCalibrationSwitch(m_image, sw, m_switches[sw.id]->isChecked());
 }
 
-void CParameterAdjustDlg::OnReadData() {
-    if (!RunServiceTransfer(this, TransferMode::Read, kCalibrationRegion, g_image))
-        return;
-    RefreshBandLimitsFromImage(g_image, g_bandLimits);
-    LoadFromImage();
+void CParameterAdjustDlg::AfterRead() {
+    RefreshBandLimitsFromImage(m_image, m_limits);
 }
 
-void CParameterAdjustDlg::OnWriteData() {
-    StoreBandLimitsToImage(g_bandLimits, g_image);
-    StoreToImage();
-    RunServiceTransfer(this, TransferMode::Write, kCalibrationRegion, g_image);
-}
-
-void CParameterAdjustDlg::done(int result) {
-    CommitFocusedControl(this);
-    StoreToImage();
-    QDialog::done(result);
-}
-
-void CParameterAdjustDlg::keyPressEvent(QKeyEvent* event) {
-    // Enter closes the dialog as Esc does; there is no OK button to press.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        return accept();
-    QDialog::keyPressEvent(event);
+void CParameterAdjustDlg::BeforeWrite() {
+    StoreBandLimitsToImage(m_limits, m_image);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "image/calibration_grids.h"
+#include "service/service_dlg.h"
 
-#include <QDialog>
 #include <QHash>
 
 #include <array>
@@ -10,16 +10,15 @@
 class CSpinEdit;
 class QCheckBox;
 class QGridLayout;
-class QPushButton;
 class QTableWidget;
 
 // The calibration editor: three grids of calibration bytes laid out for the working bands,
 // the labelled edits and switches, and its own read and write of the calibration region.
-// Closing the dialog in any way stores the controls.
-class CParameterAdjustDlg : public QDialog {
+// The grids follow the working band limits, which a read from the radio refreshes.
+class CParameterAdjustDlg : public CServiceDlg {
     Q_OBJECT
   public:
-    explicit CParameterAdjustDlg(QWidget* parent);
+    CParameterAdjustDlg(QWidget* parent, MemoryImage& image, BandLimits& limits);
 
     CSpinEdit* Edit(int id) const { return m_edits.value(id); }
     QCheckBox* CheckBox(int id) const { return m_switches.value(id); }
@@ -29,18 +28,14 @@ class CParameterAdjustDlg : public QDialog {
     void SetCellText(int grid, int row, int column, const QString& text);
     QString RowLabel(int grid, int row) const;
     const CalibrationLayout& Layout() const { return m_layout; }
-    QPushButton* ReadButton() const { return m_read; }
-    QPushButton* WriteButton() const { return m_write; }
 
     void SetupGrids();
-    void LoadFromImage();
-    void StoreToImage();
-    void OnReadData();
-    void OnWriteData();
-    void done(int result) override;
+    void LoadFromImage() override;
+    void StoreToImage() override;
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void AfterRead() override;
+    void BeforeWrite() override;
 
   private:
     void BuildGrid(int grid);
@@ -56,7 +51,6 @@ class CParameterAdjustDlg : public QDialog {
     std::array<QTableWidget*, kCalibrationGridCount> m_grids{};
     QHash<int, CSpinEdit*> m_edits;
     QHash<int, QCheckBox*> m_switches;
+    BandLimits& m_limits;
     CalibrationLayout m_layout;
-    QPushButton* m_read;
-    QPushButton* m_write;
 };

@@ -4,6 +4,7 @@ target_sources(kestra_gui PRIVATE
     ${KESTRA_SERVICE_DIR}/calibration_cell_delegate.cpp
     ${KESTRA_SERVICE_DIR}/dtmf_decoder_init_dlg.cpp
     ${KESTRA_SERVICE_DIR}/parameter_adjust_dlg.cpp
+    ${KESTRA_SERVICE_DIR}/service_dlg.cpp
     ${KESTRA_SERVICE_DIR}/service_entries.cpp
     ${KESTRA_SERVICE_DIR}/service_link.cpp
     ${KESTRA_SERVICE_DIR}/service_password_dlg.cpp

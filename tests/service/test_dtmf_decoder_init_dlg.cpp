@@ -28,7 +28,7 @@ void TestDtmfDecoderInitDlg::init() {
 
 void TestDtmfDecoderInitDlg::showsAndStoresValues() {
     PutBytes(g_image, 0x3E00, Hex("01c41234"));
-    CDtmfDecoderInitDlg dialog(nullptr);
+    CDtmfDecoderInitDlg dialog(nullptr, g_image);
     QCOMPARE(dialog.Edit(0)->Text(), QString("1234"));
     dialog.Edit(0)->SetText(QString());
     QTest::keyClicks(dialog.Edit(0), "abcd");
@@ -39,7 +39,7 @@ void TestDtmfDecoderInitDlg::showsAndStoresValues() {
 
 void TestDtmfDecoderInitDlg::erasedImageGetsTags() {
     g_image.FillAll(0xFF);
-    CDtmfDecoderInitDlg dialog(nullptr);
+    CDtmfDecoderInitDlg dialog(nullptr, g_image);
     for (int i = 0; i < kDecoderValueCount; ++i)
         QCOMPARE(dialog.Edit(i)->Text(), QString("ffff"));
     dialog.reject();
@@ -68,7 +68,7 @@ void TestDtmfDecoderInitDlg::editKeys() {
     QFETCH(QString, typed);
     QFETCH(int, step);
     QFETCH(QString, shown);
-    CDtmfDecoderInitDlg dialog(nullptr);
+    CDtmfDecoderInitDlg dialog(nullptr, g_image);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     CSpinEdit* edit = dialog.Edit(step ? 3 : 10);
@@ -86,7 +86,7 @@ void TestDtmfDecoderInitDlg::readFromRadio() {
     const MemoryImage radioMemory = PatternedRadioMemory();
     SimulatedRadio radio(radioMemory);
     QVERIFY(radio.Start(home));
-    CDtmfDecoderInitDlg dialog(nullptr);
+    CDtmfDecoderInitDlg dialog(nullptr, g_image);
     dialog.OnReadData();
     QCOMPARE(answers.messages, QStringList{"读数据成功"});
     // The radio's tag bytes come in as they are.
@@ -105,7 +105,7 @@ void TestDtmfDecoderInitDlg::failedRead() {
     SimulatedRadio radio(PatternedRadioMemory(), SimulatorFault{FaultKind::BadAck, 2});
     QVERIFY(radio.Start(home));
     PutBytes(g_image, 0x3E00, Hex("01c40042"));
-    CDtmfDecoderInitDlg dialog(nullptr);
+    CDtmfDecoderInitDlg dialog(nullptr, g_image);
     const MemoryImage before = g_image;
     dialog.OnReadData();
     QCOMPARE(answers.messages, QStringList{"通信出错"});
@@ -119,7 +119,7 @@ void TestDtmfDecoderInitDlg::writeToRadio() {
     SimulatedRadio radio(PatternedRadioMemory());
     QVERIFY(radio.Start(home));
     PutBytes(g_image, 0x3E2C, Hex("a1b2c3d4"));
-    CDtmfDecoderInitDlg dialog(nullptr);
+    CDtmfDecoderInitDlg dialog(nullptr, g_image);
     dialog.Edit(10)->SetText("beef");
     dialog.OnWriteData();
     QCOMPARE(answers.messages, QStringList{"写数据成功"});

@@ -71,7 +71,7 @@ void TestParameterAdjustDlg::init() {
 void TestParameterAdjustDlg::erasedImage() {
     g_image.FillAll(0xFF);
     g_image.SetByte(0x3F12, 200);
-    CParameterAdjustDlg dialog(nullptr);
+    CParameterAdjustDlg dialog(nullptr, g_image, g_bandLimits);
     // 0xFF lies outside the squelch ranges but is a valid power value (1..255).
     for (int g = 0; g < kCalibrationGridCount; ++g)
         for (int c = 1; c <= dialog.Grid(g)->columnCount(); ++c)
@@ -111,7 +111,7 @@ void TestParameterAdjustDlg::layoutFollowsBandLimits() {
     QFETCH(int, squelchRows);
     QFETCH(QStringList, labels);
     SetLimits(g_bandLimits, mhz[0], mhz[1], mhz[2], mhz[3]);
-    CParameterAdjustDlg dialog(nullptr);
+    CParameterAdjustDlg dialog(nullptr, g_image, g_bandLimits);
     QCOMPARE(dialog.Grid(kSquelchGrid)->rowCount(), squelchRows);
     QCOMPARE(dialog.Grid(kDetectionGrid)->rowCount(), squelchRows / 2 * 3);
     QCOMPARE(dialog.RowLabel(kSquelchGrid, 1), labels[0]);
@@ -123,7 +123,7 @@ void TestParameterAdjustDlg::layoutFollowsBandLimits() {
 }
 
 void TestParameterAdjustDlg::powerSlopesFollowTheStore() {
-    CParameterAdjustDlg dialog(nullptr);
+    CParameterAdjustDlg dialog(nullptr, g_image, g_bandLimits);
     for (int c = 1; c <= 3; ++c)
         dialog.SetCellText(kPowerGrid, 1, c, QString::number(c == 1 ? 10 : 20));
     dialog.StoreToImage();
@@ -165,7 +165,7 @@ void TestParameterAdjustDlg::editKeys() {
     QFETCH(QString, typed);
     QFETCH(int, key);
     QFETCH(QString, shown);
-    CParameterAdjustDlg dialog(nullptr);
+    CParameterAdjustDlg dialog(nullptr, g_image, g_bandLimits);
     CSpinEdit* edit = dialog.Edit(id);
     edit->SetText(text);
     QTest::keyClicks(edit, typed);
@@ -176,7 +176,7 @@ void TestParameterAdjustDlg::editKeys() {
 
 void TestParameterAdjustDlg::focusLossClamps() {
     g_image.SetByte(0x3F12, 200);
-    CParameterAdjustDlg dialog(nullptr);
+    CParameterAdjustDlg dialog(nullptr, g_image, g_bandLimits);
     CSpinEdit* edit = dialog.Edit(1154);
     QCOMPARE(edit->Text(), QString("200"));
     QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
@@ -187,7 +187,7 @@ void TestParameterAdjustDlg::focusLossClamps() {
 }
 
 void TestParameterAdjustDlg::cellEditor() {
-    CParameterAdjustDlg dialog(nullptr);
+    CParameterAdjustDlg dialog(nullptr, g_image, g_bandLimits);
     CSpinEdit* editor = OpenCellEditor(dialog, kSquelchGrid, 1, 1);
     QVERIFY(editor);
     QCOMPARE(dialog.Grid(kSquelchGrid)->item(0, 0)->foreground().color(), QColor(Qt::red));
@@ -211,7 +211,7 @@ void TestParameterAdjustDlg::cellEditor() {
 void TestParameterAdjustDlg::switches() {
     g_image.SetByte(0x3F2F, 0x00);
     g_image.SetByte(0x3F6F, 0xFC);
-    CParameterAdjustDlg dialog(nullptr);
+    CParameterAdjustDlg dialog(nullptr, g_image, g_bandLimits);
     QVERIFY(dialog.CheckBox(1238)->isChecked());
     for (int id : {1239, 1240, 1241, 1242, 1243, 1244, 1245, 1246, 1247})
         QVERIFY(!dialog.CheckBox(id)->isChecked());
@@ -248,7 +248,7 @@ void TestParameterAdjustDlg::everyCloseStores() {
     QFETCH(int, offset);
     QFETCH(int, stored);
     g_image.SetByte(0x3F20, 0xF3);
-    CParameterAdjustDlg dialog(nullptr);
+    CParameterAdjustDlg dialog(nullptr, g_image, g_bandLimits);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QWidget* control = dialog.Edit(1213);
@@ -284,7 +284,7 @@ void TestParameterAdjustDlg::readFromRadio() {
     BandLimits single;
     SetLimits(single, 136, 150, 150, 174);
     StoreBandLimitsToImage(single, g_image);
-    CParameterAdjustDlg dialog(nullptr);
+    CParameterAdjustDlg dialog(nullptr, g_image, g_bandLimits);
     QCOMPARE(dialog.Grid(kSquelchGrid)->rowCount(), 4);
     const MemoryImage before = g_image;
     dialog.OnReadData();
@@ -318,7 +318,7 @@ void TestParameterAdjustDlg::failedReadChangesNothing() {
     SimulatedRadio radio(PatternedRadioMemory(), SimulatorFault{FaultKind(fault), block});
     QVERIFY(radio.Start(home));
     g_image.Fill(0x3ED0, 0xA0, 0x05);
-    CParameterAdjustDlg dialog(nullptr);
+    CParameterAdjustDlg dialog(nullptr, g_image, g_bandLimits);
     const MemoryImage before = g_image;
     const QStringList cells = AllCells(dialog);
     dialog.OnReadData();
@@ -336,7 +336,7 @@ void TestParameterAdjustDlg::writeToRadio() {
     SimulatedRadio radio(radioMemory);
     QVERIFY(radio.Start(home));
     g_image.Fill(0x3E00, 0x200, 0x09);
-    CParameterAdjustDlg dialog(nullptr);
+    CParameterAdjustDlg dialog(nullptr, g_image, g_bandLimits);
     dialog.SetCellText(kSquelchGrid, 3, 2, "99");
     dialog.OnWriteData();
     QCOMPARE(answers.messages, QStringList{"写数据成功"});
@@ -353,7 +353,7 @@ void TestParameterAdjustDlg::writeWithoutRadio() {
     AutoResponder answers;
     SimulatedRadio radio(MemoryImage(), SimulatorFault{FaultKind::Silent, 0});
     QVERIFY(radio.Start(home));
-    CParameterAdjustDlg dialog(nullptr);
+    CParameterAdjustDlg dialog(nullptr, g_image, g_bandLimits);
     dialog.SetCellText(kPowerGrid, 1, 1, "77");
     dialog.OnWriteData();
     QCOMPARE(answers.messages, QStringList{"通信出错"});

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "link/transfer_range.h"
+
+#include <QDialog>
+
+class MemoryImage;
+class QPushButton;
+
+// A service dialog: controls over one region of the image, its own read and write of that
+// region with the radio, Enter closing like Esc, and every way of closing storing the controls.
+class CServiceDlg : public QDialog {
+    Q_OBJECT
+  public:
+    CServiceDlg(QWidget* parent, MemoryImage& image, TransferRange region);
+
+    QPushButton* ReadButton() const { return m_read; }
+    QPushButton* WriteButton() const { return m_write; }
+
+    virtual void LoadFromImage() = 0;
+    virtual void StoreToImage() = 0;
+    void OnReadData();
+    void OnWriteData();
+    void done(int result) override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    // Called after a completed read, before the controls are loaded again.
+    virtual void AfterRead() {}
+    // Called before the controls are stored for a write.
+    virtual void BeforeWrite() {}
+
+    MemoryImage& m_image;
+
+  private:
+    TransferRange m_region;
+    QPushButton* m_read;
+    QPushButton* m_write;
+};
