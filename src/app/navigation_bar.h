@@ -5,8 +5,9 @@
 class QTreeWidget;
 class QTreeWidgetItem;
 
-// The left bar with the tree of the radio's editable areas. An item acts when the user
-// clicks it or activates it with the keyboard; the selection then returns to the root.
+// The left bar with the tree of the radio's editable areas. Each item below the root names a
+// command; clicking the item or pressing Enter on it runs the command once, and the selection
+// returns to the root.
 class CNavigationBar : public QDockWidget {
     Q_OBJECT
   public:
@@ -14,7 +15,10 @@ class CNavigationBar : public QDockWidget {
     QTreeWidget* Tree() const { return m_tree; }
 
   signals:
-    void ItemChosen(const QString& text);
+    void ItemChosen(int commandId);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void OnItemChosen(QTreeWidgetItem* item);

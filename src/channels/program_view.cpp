@@ -363,17 +363,16 @@ void CProgramView::PrintChannelList(QPrinter* printer) const {
     document.print(printer);
 }
 
-void CProgramView::OnPrint() {
+void CProgramView::OnPrint(QPrinter& printer) {
     CommitOpenEditors();
-    QPrinter printer;
     QPrintDialog dialog(&printer, window());
     if (dialog.exec() == QDialog::Accepted)
         PrintChannelList(&printer);
 }
 
-void CProgramView::OnPrintPreview() {
+void CProgramView::OnPrintPreview(QPrinter& printer) {
     CommitOpenEditors();
-    QPrintPreviewDialog preview(window());
+    QPrintPreviewDialog preview(&printer, window());
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* printer) { PrintChannelList(printer); });
     preview.exec();

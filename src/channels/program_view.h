@@ -54,8 +54,9 @@ class CProgramView : public QWidget {
     void OnServicePassword();
     void ShowServiceButton();
     QPushButton* InitialiseButton() const { return m_initialise; }
-    void OnPrint();
-    void OnPrintPreview();
+    // Both use the main window's printer, so what print setup chose applies.
+    void OnPrint(QPrinter& printer);
+    void OnPrintPreview(QPrinter& printer);
     // The channel list as printed: header row and every row with a receive frequency.
     void PrintChannelList(QPrinter* printer) const;
 

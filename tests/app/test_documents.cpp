@@ -41,9 +41,7 @@ class TestDocuments : public QObject {
     void failedOpenChangesNothing_data();
     void failedOpenChangesNothing();
     void newAsksFirst();
-    void closeHidesAndTreeShowsAgain();
-    void navigationBarToggle();
-    void menusFollowDocuments();
+    void closeHides();
     void writeKeyOpensTheWriteDialog();
     void readyWhenNoPrompt();
 };
@@ -128,7 +126,7 @@ void TestDocuments::newAsksFirst() {
     QCOMPARE(ImageOf(g_image), ImageOf(fresh));
 }
 
-void TestDocuments::closeHidesAndTreeShowsAgain() {
+void TestDocuments::closeHides() {
     TestHome home;
     CMainFrame frame;
     frame.show();
@@ -141,45 +139,6 @@ void TestDocuments::closeHidesAndTreeShowsAgain() {
     QVERIFY(child->isHidden());
     QCOMPARE(frame.Children().size(), 1);
     QCOMPARE(ImageOf(g_image), before);
-    QTreeWidget* tree = frame.NavigationBar()->Tree();
-    QTreeWidgetItem* channelInfo = tree->topLevelItem(0)->child(0);
-    QCOMPARE(channelInfo->text(0), QString("信道信息"));
-    emit tree->itemActivated(channelInfo, 0);
-    QVERIFY(!child->isHidden());
-    QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
-}
-
-void TestDocuments::navigationBarToggle() {
-    TestHome home;
-    CMainFrame frame;
-    frame.show();
-    QAction* toggle = frame.Action(32772);
-    QVERIFY(toggle->isChecked());
-    QCOMPARE(toggle->shortcut(), QKeySequence("Ctrl+B"));
-    toggle->trigger();
-    QVERIFY(frame.NavigationBar()->isHidden());
-    QVERIFY(!toggle->isChecked());
-    toggle->trigger();
-    QVERIFY(!frame.NavigationBar()->isHidden());
-    QVERIFY(toggle->isChecked());
-}
-
-void TestDocuments::menusFollowDocuments() {
-    TestHome home;
-    CMainFrame frame;
-    auto titles = [&frame] {
-        QStringList list;
-        for (QAction* a : frame.menuBar()->actions())
-            list << a->text();
-        return list;
-    };
-    QCOMPARE(titles(), (QStringList{"文件", "查看(&V)", "帮助(&H)"}));
-    QVERIFY(frame.DocManager().NewDocument());
-    QCOMPARE(titles(), (QStringList{"文件", "编辑", "编程", "设置", "视图", "帮助"}));
-    QCOMPARE(frame.Action(32773)->shortcut(), QKeySequence("Ctrl+R"));
-    QCOMPARE(frame.Action(32773)->statusTip(), QString("从对讲机读取数据"));
-    QCOMPARE(frame.Action(32773)->toolTip(), QString("读频"));
-    QCOMPARE(frame.Action(32774)->toolTip(), QString("写频"));
 }
 
 void TestDocuments::writeKeyOpensTheWriteDialog() {
