@@ -119,6 +119,7 @@ class TestMainFrame : public QObject {
     void init();
     void menuSets();
     void menusLeakNothing();
+    void fourRecentFiles();
     void menuItemsRunTheirCommands();
     void shortcutsHaveOneOwner_data();
     void shortcutsHaveOneOwner();
@@ -184,6 +185,22 @@ void TestMainFrame::menusLeakNothing() {
     // In both file menus the first recent file takes the placeholder's place; the second adds.
     QCOMPARE(count(), before + 2);
     QCOMPARE(frame.menuBar()->actions().size(), 6);
+}
+
+void TestMainFrame::fourRecentFiles() {
+    TestHome home;
+    QSettings("Local AppWizard-Generated Applications", "Kestra")
+        .setValue("Recent File List", QStringList{"/a/1.dat", "/a/2.dat", "/a/3.dat", "/a/4.dat",
+                                                  "/a/5.dat", "/a/6.dat"});
+    CMainFrame frame;
+    QVERIFY(MenuLines(frame)[0].contains("| &1 1.dat | &2 2.dat | &3 3.dat | &4 4.dat | --- |"));
+    frame.AddRecentFile("/a/7.dat");
+    QVERIFY(MenuLines(frame)[0].contains("| &1 7.dat | &2 1.dat | &3 2.dat | &4 3.dat | --- |"));
+    QCOMPARE(QSettings("Local AppWizard-Generated Applications", "Kestra")
+                 .value("Recent File List")
+                 .toStringList()
+                 .size(),
+             4);
 }
 
 void TestMainFrame::menuItemsRunTheirCommands() {

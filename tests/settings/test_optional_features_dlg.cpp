@@ -5,7 +5,6 @@
 
 #include "app/app_globals.h"
 #include "app/main_frame.h"
-#include "app/navigation_bar.h"
 #include "app/step_spin_edit.h"
 #include "image/field_codec.h"
 #include "image/new_document.h"
@@ -20,7 +19,6 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
 
 class TestOptionalFeaturesDlg : public QObject {
     Q_OBJECT
@@ -33,8 +31,8 @@ class TestOptionalFeaturesDlg : public QObject {
     void greetingFilter_data();
     void greetingFilter();
     void dualWatchSpinAndFocus();
-    void opensFromMenuAndTree_data();
-    void opensFromMenuAndTree();
+    void opensFromMenu_data();
+    void opensFromMenu();
 };
 
 void TestOptionalFeaturesDlg::everyWayOfClosingStores_data() {
@@ -156,20 +154,16 @@ void TestOptionalFeaturesDlg::dualWatchSpinAndFocus() {
     QCOMPARE(spin->Edit()->text(), QString("1.50"));
 }
 
-void TestOptionalFeaturesDlg::opensFromMenuAndTree_data() {
+void TestOptionalFeaturesDlg::opensFromMenu_data() {
     QTest::addColumn<QString>("way");
     QTest::addColumn<QString>("title");
     QTest::newRow("menu 可选功能") << "menu 32788"
                                    << "可选功能";
     QTest::newRow("menu DTMF") << "menu 32789"
                                << "DTMF";
-    QTest::newRow("tree 可选功能") << "tree"
-                                   << "可选功能";
-    QTest::newRow("tree DTMF") << "tree"
-                               << "DTMF";
 }
 
-void TestOptionalFeaturesDlg::opensFromMenuAndTree() {
+void TestOptionalFeaturesDlg::opensFromMenu() {
     QFETCH(QString, way);
     QFETCH(QString, title);
     TestHome home;
@@ -185,14 +179,7 @@ void TestOptionalFeaturesDlg::opensFromMenuAndTree() {
             modal->close();
         }
     });
-    if (way.startsWith("menu")) {
-        frame.Action(way.mid(5).toInt())->trigger();
-    } else {
-        const auto items =
-            frame.NavigationBar()->Tree()->findItems(title, Qt::MatchExactly | Qt::MatchRecursive);
-        QCOMPARE(items.size(), 1);
-        emit frame.NavigationBar()->Tree()->itemClicked(items[0], 0);
-    }
+    frame.Action(way.mid(5).toInt())->trigger();
     QCOMPARE(opened, title);
     if (title == "DTMF")
         QCOMPARE(g_image.Byte(0x2080), 50);
