@@ -17,10 +17,20 @@ int BandLimits::FirstConfiguredBand() const {
     return -1;
 }
 
+// Every digit of the bytes is a decimal digit.
+static bool IsPackedDecimal(const MemoryImage& image, int offset, int length) {
+    for (int i = offset; i < offset + length; ++i)
+        if ((image.Byte(i) & 0x0F) > 9 || (image.Byte(i) >> 4) > 9)
+            return false;
+    return true;
+}
+
 void RefreshBandLimitsFromImage(const MemoryImage& image, BandLimits& limits) {
     for (int band = 0; band < 2; ++band) {
         const int base = kBandBlock + band * 8;
-        if (image.Byte(base + 3) == 0xFF)
+        // An erased band, or one whose limits are no decimal numbers (they could not be
+        // stored back), keeps the working limits.
+        if (image.Byte(base + 3) == 0xFF || !IsPackedDecimal(image, base, 8))
             continue;
         limits.low[band] = image.Frequency(base);
         limits.high[band] = image.Frequency(base + 4);

@@ -93,9 +93,12 @@ void CommitGridRow(MemoryImage& image, const BandLimits& limits, int row, const 
     ChannelRecord record = ChannelRecord::Load(image, row);
     const int32_t rx = ParseFrequencyText(cells[kColRxFreq]);
     record.SetRxFreq(rx);
-    const bool txEmpty = cells[kColTxFreq].empty();
-    const int32_t tx = txEmpty ? 0 : ParseFrequencyText(cells[kColTxFreq]);
+    int32_t tx = cells[kColTxFreq].empty() ? 0 : ParseFrequencyText(cells[kColTxFreq]);
+    // A transmit text the field cannot hold is stored as no transmit frequency, and counts as
+    // none for the shift too, so saving twice gives the same bytes.
+    const bool txEmpty = cells[kColTxFreq].empty() || tx < 0 || tx > kMaxFieldValue;
     if (txEmpty) {
+        tx = 0;
         record.SetNoTxFreq();
         record.Set(ChannelFieldId::BusyLock, 0);
     } else {

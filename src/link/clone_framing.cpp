@@ -27,11 +27,18 @@ uint8_t ReadByte(SerialLink& link) {
     return byte;
 }
 
-void SendProgramRequest(SerialLink& link, int pauseMs) {
+bool SendProgramRequest(SerialLink& link, int pauseMs) {
     for (uint8_t byte : kProgramRequest) {
         std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
-        SendByte(link, byte);
+        if (!SendByte(link, byte))
+            return false;
     }
+    return true;
+}
+
+// Every byte of `data` went out.
+bool SendAll(SerialLink& link, std::span<const uint8_t> data) {
+    return link.Write(data) == data.size();
 }
 
 // Reads byte pairs until "PG" or until the reply window has passed.
@@ -62,8 +69,10 @@ bool OpenClonePort(SerialLink& link, const std::string& device) {
 
 bool ProgramHandshake(SerialLink& link, int pauseMs) {
     link.Purge();
+    // A request the line did not take is a failed exchange, not a silent radio.
     for (int attempt = 0; attempt < kHandshakeAttempts && !link.Broken(); ++attempt) {
-        SendProgramRequest(link, pauseMs);
+        if (!SendProgramRequest(link, pauseMs))
+            return false;
         if (AwaitProgramReply(link))
             return true;
     }
@@ -73,15 +82,13 @@ bool ProgramHandshake(SerialLink& link, int pauseMs) {
 bool ReadIdentBlock(SerialLink& link, IdentBlock& ident) {
     ident = {};
     link.Purge();
-    SendByte(link, kIdentifyRequest);
-    return link.Read(ident.bytes) == ident.bytes.size();
+    return SendByte(link, kIdentifyRequest) && link.Read(ident.bytes) == ident.bytes.size();
 }
 
 bool AcknowledgeExchange(SerialLink& link) {
     link.Purge();
-    SendByte(link, kAck);
     uint8_t reply = 0;
-    return link.Read({&reply, 1}) == 1 && reply == kAck;
+    return SendByte(link, kAck) && link.Read({&reply, 1}) == 1 && reply == kAck;
 }
 
 bool ReadBlock(SerialLink& link, TransferBlock block, MemoryImage& target) {
@@ -89,9 +96,8 @@ bool ReadBlock(SerialLink& link, TransferBlock block, MemoryImage& target) {
     const std::array<uint8_t, 4> command = {'R', static_cast<uint8_t>(block.address >> 8),
                                             static_cast<uint8_t>(block.address & 0xFF),
                                             block.length};
-    link.Write(command);
     std::array<uint8_t, kReadHeaderBytes> header{};
-    if (link.Read(header) != header.size())
+    if (!SendAll(link, command) || link.Read(header) != header.size())
         return false;
     std::array<uint8_t, kBlockSize> data{};
     const std::span<uint8_t> wanted(data.data(), std::min<size_t>(block.length, data.size()));
@@ -112,13 +118,13 @@ bool WriteBlock(SerialLink& link, TransferBlock block, const MemoryImage& source
     if (!source.Read(block.address, std::span<uint8_t>(message.data() + 4, length)))
         return false;
     link.Purge();
-    link.Write(std::span<const uint8_t>(message.data(), 4 + length));
     uint8_t reply = 0;
-    return link.Read({&reply, 1}) == 1 && reply == kAck;
+    return SendAll(link, std::span<const uint8_t>(message.data(), 4 + length)) &&
+           link.Read({&reply, 1}) == 1 && reply == kAck;
 }
 
-void SendEnd(SerialLink& link, EndCommand command) {
+bool SendEnd(SerialLink& link, EndCommand command) {
     const std::array<uint8_t, 4> end = {'E', 'N', 'D',
                                         command == EndCommand::Read ? uint8_t('R') : uint8_t('W')};
-    link.Write(end);
+    return SendAll(link, end);
 }

@@ -36,4 +36,5 @@ bool ReadBlock(SerialLink& link, TransferBlock block, MemoryImage& target);
 bool WriteBlock(SerialLink& link, TransferBlock block, const MemoryImage& source);
 
 enum class EndCommand { Read, Write };
-void SendEnd(SerialLink& link, EndCommand command);
+// False when the line did not take all four bytes, like every other send here.
+bool SendEnd(SerialLink& link, EndCommand command);

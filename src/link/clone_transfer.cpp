@@ -64,7 +64,8 @@ bool Fail(SerialLink& link, TransferObserver& observer, const char* message,
 
 bool FinishRead(const TransferRequest& request, const IdentBlock& ident, MemoryImage& received,
                 MemoryImage& image, SerialLink& link, TransferObserver& observer) {
-    SendEnd(link, EndCommand::Read);
+    if (!SendEnd(link, EndCommand::Read))
+        return Fail(link, observer, kMsgCommError);
     FillBandLimitsFromIdent(ident, received);
     CopyRanges(request, received, image);
     link.Close();
@@ -74,7 +75,8 @@ bool FinishRead(const TransferRequest& request, const IdentBlock& ident, MemoryI
 
 bool FinishWrite(const TransferRequest& request, SerialLink& link, TransferObserver& observer,
                  ProgressCounter& progress) {
-    SendEnd(link, EndCommand::Write);
+    if (!SendEnd(link, EndCommand::Write))
+        return Fail(link, observer, kMsgCommError);
     link.Close();
     if (!request.initialise) {
         observer.Close();

@@ -11,9 +11,8 @@ std::optional<IdentBlock> ReadRadioIdent(SerialLink& link, const std::string& de
         return std::nullopt;
     }
     IdentBlock ident;
-    const bool ok = ProgramHandshake(link, kInfoHandshakePauseMs) && ReadIdentBlock(link, ident);
-    if (ok)
-        SendEnd(link, EndCommand::Read);
+    const bool ok = ProgramHandshake(link, kInfoHandshakePauseMs) && ReadIdentBlock(link, ident) &&
+                    SendEnd(link, EndCommand::Read);
     link.Close();
     if (!ok) {
         messages.ShowMessage(kMsgCommError, {});

@@ -44,7 +44,8 @@ bool ServiceTransfer(TransferMode mode, TransferRange range, MemoryImage& image,
     MemoryImage received = image;
     if (reading ? !ReadRange(range, link, received) : !WriteRange(range, link, image))
         return Fail(link, messages);
-    SendEnd(link, reading ? EndCommand::Read : EndCommand::Write);
+    if (!SendEnd(link, reading ? EndCommand::Read : EndCommand::Write))
+        return Fail(link, messages);
     link.Close();
     if (reading)
         image = received;

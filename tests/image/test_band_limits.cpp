@@ -85,6 +85,10 @@ void TestBandLimits::refreshFromImage_data() {
         << QList<int>{14400000, 14700000, 43000000, 43900000};
     QTest::newRow("band 0 guard erased") << Hex("000040ff000070140000004300009043")
                                          << QList<int>{13600000, 17400000, 43000000, 43900000};
+    QTest::newRow("band 1 high not decimal") << Hex("000040140000701400000043000000a0")
+                                             << QList<int>{14400000, 14700000, 40000000, 48000000};
+    QTest::newRow("band 0 low not decimal") << Hex("0f004014000070140000004300009043")
+                                            << QList<int>{13600000, 17400000, 43000000, 43900000};
     QTest::newRow("band 1 guard erased") << Hex("0000401400007014000000ff00009043")
                                          << QList<int>{14400000, 14700000, 40000000, 48000000};
 }

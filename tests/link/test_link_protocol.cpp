@@ -35,6 +35,24 @@ bool EndsWithEnd(const QByteArray& bytes) {
     return bytes.endsWith("ENDR") || bytes.endsWith("ENDW");
 }
 
+// The real serial line, except that one write is reported as failed and sends nothing: the
+// write number `failAt` (counting from 1), or with 0 the end command.
+class FailingWriteLink : public QtSerialLink {
+  public:
+    explicit FailingWriteLink(int failAt) : m_failAt(failAt) {}
+    size_t Write(std::span<const uint8_t> data) override {
+        ++m_writes;
+        const bool end = data.size() == 4 && data[0] == 'E' && data[1] == 'N' && data[2] == 'D';
+        if (m_failAt == 0 ? end : m_writes == m_failAt)
+            return 0;
+        return QtSerialLink::Write(data);
+    }
+
+  private:
+    int m_failAt;
+    int m_writes = 0;
+};
+
 } // namespace
 
 class TestLinkProtocol : public QObject {
@@ -54,6 +72,8 @@ class TestLinkProtocol : public QObject {
     void radioInfoExchange();
     void radioInfoFailures_data();
     void radioInfoFailures();
+    void failedWrites_data();
+    void failedWrites();
 };
 
 void TestLinkProtocol::cloneExchange_data() {
@@ -296,6 +316,46 @@ void TestLinkProtocol::radioInfoFailures() {
     QVERIFY(!ReadRadioIdent(link, radio->DevicePath(), observer));
     QCOMPARE(observer.messages, QStringList{kMsgCommError});
     QVERIFY(!EndsWithEnd(ReceivedByRadio(*radio, 8)));
+}
+
+void TestLinkProtocol::failedWrites_data() {
+    QTest::addColumn<QString>("exchange");
+    QTest::addColumn<int>("failAt"); // 0: the end command
+    // Writes 1-8 are the program request, 9 the identification request, 10 its acknowledge,
+    // 11 the first block's command.
+    QTest::newRow("read: a program request byte") << "read" << 3;
+    QTest::newRow("read: the identification request") << "read" << 9;
+    QTest::newRow("read: the acknowledge") << "read" << 10;
+    QTest::newRow("read: a block command") << "read" << 11;
+    QTest::newRow("read: a block's acknowledge") << "read" << 12;
+    QTest::newRow("read: the end command") << "read" << 0;
+    QTest::newRow("write: block data") << "write" << 13;
+    QTest::newRow("write: the end command") << "write" << 0;
+    QTest::newRow("service read: the end command") << "service read" << 0;
+    QTest::newRow("service write: block data") << "service write" << 11;
+    QTest::newRow("radio information: the end command") << "info" << 0;
+}
+
+void TestLinkProtocol::failedWrites() {
+    QFETCH(QString, exchange);
+    QFETCH(int, failAt);
+    const MemoryImage pcImage = PatternImage(21);
+    auto radio = StartRadio(PatternImage(22));
+    MemoryImage image = pcImage;
+    FailingWriteLink link(failAt);
+    RecordingObserver observer;
+    bool ok = true;
+    if (exchange == "info")
+        ok = ReadRadioIdent(link, radio->DevicePath(), observer).has_value();
+    else if (exchange.startsWith("service"))
+        ok = ServiceTransfer(exchange.endsWith("read") ? TransferMode::Read : TransferMode::Write,
+                             kCalibrationRegion, image, link, radio->DevicePath(), observer);
+    else
+        ok = CloneTransfer(exchange == "read" ? ReadRequest() : WriteRequest(), image, link,
+                           radio->DevicePath(), observer);
+    QVERIFY(!ok);
+    QCOMPARE(observer.messages, QStringList{kMsgCommError});
+    QCOMPARE(FirstDifference(image, pcImage), QString());
 }
 
 QTEST_GUILESS_MAIN(TestLinkProtocol)

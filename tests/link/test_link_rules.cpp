@@ -326,6 +326,9 @@ void TestLinkRules::profileLines_data() {
         << QByteArray("[Setup]\n;COM=4\n") << "-" << QByteArray("[Setup]\n;COM=4\nCOM=7\n");
     QTest::newRow("quotes dropped")
         << QByteArray("[Setup]\nCOM=\"12\"\n") << "12" << QByteArray("[Setup]\nCOM=7\n");
+    QTest::newRow("bytes that are not UTF-8 stay as they are")
+        << QByteArray("[Ports]\r\nCOM1=/dev/\xff\xfe\x80\r\n[Setup]\r\nCOM=3\r\n") << "3"
+        << QByteArray("[Ports]\r\nCOM1=/dev/\xff\xfe\x80\r\n[Setup]\r\nCOM=7\r\n");
     QTest::newRow("empty quotes") << QByteArray("[Setup]\nCOM=''\n") << ""
                                   << QByteArray("[Setup]\nCOM=7\n");
 }
