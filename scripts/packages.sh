@@ -1,5 +1,7 @@
 # Debian packages the build needs; sourced by scripts/run and scripts/test.
-KESTRA_BUILD_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libbenchmark-dev"
+KESTRA_BUILD_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libx11-dev libbenchmark-dev"
+# What scripts/fuzz needs besides: clang with its libFuzzer runtime.
+KESTRA_FUZZ_PACKAGES="clang libclang-rt-14-dev"
 
 # Installs the packages of $@ that are missing (apt-get; sudo when not root).
 kestra_install_missing() {

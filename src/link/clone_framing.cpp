@@ -1,11 +1,7 @@
 #include "link/clone_framing.h"
 
 #include "image/memory_image.h"
-#include "link/stopwatch.h"
-
 #include <array>
-#include <chrono>
-#include <thread>
 
 namespace {
 
@@ -29,7 +25,7 @@ uint8_t ReadByte(SerialLink& link) {
 
 bool SendProgramRequest(SerialLink& link, int pauseMs) {
     for (uint8_t byte : kProgramRequest) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+        link.Pause(pauseMs);
         if (!SendByte(link, byte))
             return false;
     }
@@ -43,7 +39,7 @@ bool SendAll(SerialLink& link, std::span<const uint8_t> data) {
 
 // Reads byte pairs until "PG" or until the reply window has passed.
 bool AwaitProgramReply(SerialLink& link) {
-    const Stopwatch watch;
+    const int64_t start = link.NowMs();
     do {
         if (ReadByte(link) == 'P') {
             if (ReadByte(link) == 'G')
@@ -53,7 +49,7 @@ bool AwaitProgramReply(SerialLink& link) {
         }
         if (link.Broken())
             return false;
-    } while (watch.ElapsedMs() <= kReplyWindowMs);
+    } while (link.NowMs() - start <= kReplyWindowMs);
     return false;
 }
 

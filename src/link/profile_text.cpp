@@ -75,15 +75,23 @@ KeyPlace FindKey(const std::vector<std::string_view>& lines, std::string_view se
 }
 
 // The lines without their line ends; a last line end adds no empty line.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
+struct Lines {
+    std::vector<std::string_view> text;
+    std::vector<std::string_view> ends; // "\r\n", "\n" or, for a last line without one, ""
+};
+
+Lines SplitLines(std::string_view text) {
+    Lines lines;
     while (!text.empty()) {
-        const size_t end = std::min(text.find('\n'), text.size());
-        std::string_view line = text.substr(0, end);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        lines.push_back(line);
-        text.remove_prefix(std::min(end + 1, text.size()));
+        const size_t newline = text.find('\n');
+        size_t end = newline == text.npos ? text.size() : newline;
+        // Only a carriage return before a line feed belongs to the line end.
+        if (newline != text.npos && end > 0 && text[end - 1] == '\r')
+            --end;
+        const size_t next = newline == text.npos ? text.size() : newline + 1;
+        lines.text.push_back(text.substr(0, end));
+        lines.ends.push_back(text.substr(end, next - end));
+        text.remove_prefix(next);
     }
     return lines;
 }
@@ -99,7 +107,7 @@ std::string Unquote(std::string_view value) {
 
 std::optional<std::string> ProfileValue(std::string_view text, std::string_view section,
                                         std::string_view key) {
-    const std::vector<std::string_view> lines = SplitLines(text);
+    const std::vector<std::string_view> lines = SplitLines(text).text;
     const KeyPlace place = FindKey(lines, section, key);
     if (place.key < 0)
         return std::nullopt;
@@ -108,20 +116,28 @@ std::optional<std::string> ProfileValue(std::string_view text, std::string_view 
 
 std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
                              std::string_view value) {
-    std::vector<std::string_view> lines = SplitLines(text);
-    const KeyPlace place = FindKey(lines, section, key);
+    Lines lines = SplitLines(text);
+    const KeyPlace place = FindKey(lines.text, section, key);
     const std::string entry = std::string(key) + '=' + std::string(value);
     const std::string header = '[' + std::string(section) + ']';
-    if (place.key >= 0)
-        lines[place.key] = entry;
-    else if (place.section >= 0)
-        lines.insert(lines.begin() + place.lastInSection + 1, entry);
-    else
-        lines.insert(lines.end(), {header, entry});
-    const std::string_view eol = text.empty() || text.find("\r\n") != text.npos ? "\r\n" : "\n";
+    // New lines end like the text's first line; every other line keeps its own end.
+    const std::string_view eol =
+        lines.ends.empty() || lines.ends[0].empty() ? "\r\n" : lines.ends[0];
+    if (place.key >= 0) {
+        lines.text[place.key] = entry;
+    } else if (place.section >= 0) {
+        lines.text.insert(lines.text.begin() + place.lastInSection + 1, entry);
+        lines.ends.insert(lines.ends.begin() + place.lastInSection + 1, eol);
+    } else {
+        lines.text.insert(lines.text.end(), {header, entry});
+        lines.ends.insert(lines.ends.end(), {eol, eol});
+    }
     std::string out;
-    for (std::string_view line : lines)
-        out.append(line).append(eol);
+    for (size_t i = 0; i < lines.text.size(); ++i) {
+        // A last line without an end gets one when a line now follows it.
+        const bool needsEnd = lines.ends[i].empty() && i + 1 < lines.text.size();
+        out.append(lines.text[i]).append(needsEnd ? eol : lines.ends[i]);
+    }
     return out;
 }
 

@@ -14,8 +14,8 @@
 std::optional<std::string> ProfileValue(std::string_view text, std::string_view section,
                                         std::string_view key);
 // The text with the key's line replaced, or the key added after the last non-empty line of its
-// section, or the section added at the end; every other line stays as it was. Line ends follow
-// the text (CRLF for an empty text).
+// section, or the section added at the end; every other line keeps its bytes, line end included.
+// New lines end like the text's first line (CRLF when it has no line end).
 std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
                              std::string_view value);
 

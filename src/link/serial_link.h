@@ -1,9 +1,13 @@
 #pragma once
 
+#include "link/stopwatch.h"
+
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
+#include <thread>
 
 // Timeouts with the semantics of a Windows COMM port: a read ends when all bytes arrived,
 // when the total time (per byte × bytes requested + constant) is up, or when the gap after
@@ -40,4 +44,12 @@ class SerialLink {
     // True once the device has gone away (cable pulled, hang-up): every later call fails at
     // once instead of waiting out its timeout.
     virtual bool Broken() const = 0;
+
+    // The exchange's sense of time: pauses between request bytes and the reply windows. A
+    // simulated line can keep its own clock.
+    virtual void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+    virtual int64_t NowMs() const { return m_clock.ElapsedMs(); }
+
+  private:
+    Stopwatch m_clock;
 };

@@ -329,6 +329,12 @@ void TestLinkRules::profileLines_data() {
     QTest::newRow("bytes that are not UTF-8 stay as they are")
         << QByteArray("[Ports]\r\nCOM1=/dev/\xff\xfe\x80\r\n[Setup]\r\nCOM=3\r\n") << "3"
         << QByteArray("[Ports]\r\nCOM1=/dev/\xff\xfe\x80\r\n[Setup]\r\nCOM=7\r\n");
+    QTest::newRow("every line keeps its own end")
+        << QByteArray("a=1\n[Setup]\r\nCOM=3\nX=1\r\nT=x\r") << "3"
+        << QByteArray("a=1\n[Setup]\r\nCOM=7\nX=1\r\nT=x\r");
+    QTest::newRow("an added line ends like the first")
+        << QByteArray("[About]\nV=1\r\nT=x\r") << "-"
+        << QByteArray("[About]\nV=1\r\nT=x\r\n[Setup]\nCOM=7\n");
     QTest::newRow("empty quotes") << QByteArray("[Setup]\nCOM=''\n") << ""
                                   << QByteArray("[Setup]\nCOM=7\n");
 }
