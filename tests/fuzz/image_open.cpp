@@ -3,13 +3,16 @@
 #include "fuzz_support.h"
 
 #include "image/band_limits.h"
+#include "image/calibration_fields.h"
 #include "image/channel_grid_rules.h"
+#include "image/decoder_values.h"
 #include "image/dtmf_table.h"
 #include "image/field_codec.h"
 #include "image/finalise.h"
 #include "image/fm_receiver_region.h"
 #include "image/memory_image.h"
 #include "image/optional_features_table.h"
+#include "link/transfer_range.h"
 
 #include <algorithm>
 #include <array>
@@ -43,6 +46,31 @@ void CheckTable(const MemoryImage& original, const std::vector<FieldSpec>& table
         FUZZ_CHECK(((once.Byte(i) ^ original.Byte(i)) & ~mask[i]) == 0);
 }
 
+// What the service dialogs load and store: the same again on a second round, and nothing
+// outside their region.
+MemoryImage ServiceRound(MemoryImage image) {
+    for (const CalibrationField& field : CalibrationFields()) {
+        int value = LoadCalibrationField(image, field);
+        if (field.clampOnLoad)
+            value = std::clamp(value, field.minimum, field.maximum);
+        StoreCalibrationField(image, field, value);
+    }
+    for (const CalibrationSwitch& sw : CalibrationSwitches())
+        StoreCalibrationSwitch(image, sw, LoadCalibrationSwitch(image, sw));
+    for (int i = 0; i < kDecoderValueCount; ++i)
+        StoreDecoderValue(image, i, LoadDecoderValue(image, i));
+    return image;
+}
+
+void CheckServiceFields(const MemoryImage& original) {
+    const MemoryImage once = ServiceRound(original);
+    FUZZ_CHECK(ServiceRound(once) == once);
+    auto inside = [](int i, TransferRange r) { return i >= r.start && i < r.end; };
+    for (int i = 0; i < kImageSize; ++i)
+        if (!inside(i, kCalibrationRegion) && !inside(i, kDtmfDecoderRegion))
+            FUZZ_CHECK(once.Byte(i) == original.Byte(i));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -57,6 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const auto* table : {&OptionalFeatureFields(), &DtmfEncodeFields(), &DtmfDecodeFields(),
                               &AutoDialFields(), &AutoDialCodeFields()})
         CheckTable(image, *table);
+    CheckServiceFields(image);
 
     MemoryImage fm = image;
     StoreFmReceiver(LoadFmReceiver(fm), fm);
