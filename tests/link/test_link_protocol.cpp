@@ -356,6 +356,9 @@ void TestLinkProtocol::failedWrites() {
     QVERIFY(!ok);
     QCOMPARE(observer.messages, QStringList{kMsgCommError});
     QCOMPARE(FirstDifference(image, pcImage), QString());
+    // A program request the line did not take ends the exchange there: no more bytes go out.
+    if (failAt == 3)
+        QCOMPARE(ReceivedByRadio(*radio, 3).size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestLinkProtocol)

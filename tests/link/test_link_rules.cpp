@@ -335,6 +335,8 @@ void TestLinkRules::profileLines_data() {
     QTest::newRow("an added line ends like the first")
         << QByteArray("[About]\nV=1\r\nT=x\r") << "-"
         << QByteArray("[About]\nV=1\r\nT=x\r\n[Setup]\nCOM=7\n");
+    QTest::newRow("an unterminated last line gets the first line's end")
+        << QByteArray("[About]\nV=1") << "-" << QByteArray("[About]\nV=1\n[Setup]\nCOM=7\n");
     QTest::newRow("empty quotes") << QByteArray("[Setup]\nCOM=''\n") << ""
                                   << QByteArray("[Setup]\nCOM=7\n");
 }
