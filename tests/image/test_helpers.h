@@ -3,6 +3,7 @@
 #include "image/memory_image.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -35,4 +36,33 @@ inline QString Lines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
         out << QString::fromStdString(line);
     return out.join("; ");
+}
+
+// Compares the image with a golden file of tests/golden/: lines "ADDRESS | BYTES | meaning"
+// in hexadecimal, '#' starting a comment line. Empty when every listed byte matches, else
+// the lines that differ with what the image holds.
+inline QString GoldenDifferences(const MemoryImage& image, const QString& name) {
+    QFile file(QStringLiteral(KESTRA_GOLDEN_DIR "/") + name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return "cannot read " + file.fileName();
+    QStringList differences;
+    int listed = 0;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        const QStringList parts = line.split('|');
+        if (line.trimmed().isEmpty() || line.startsWith('#') || parts.size() < 3)
+            continue;
+        bool ok = false;
+        const int address = parts[0].trimmed().toInt(&ok, 16);
+        const QByteArray expected = QByteArray::fromHex(parts[1].toLatin1());
+        if (!ok || expected.isEmpty())
+            return "bad golden line: " + line;
+        const QByteArray actual = ImageBytes(image, address, int(expected.size()));
+        listed += int(expected.size());
+        if (actual != expected)
+            differences << QString("%1: %2, expected %3 (%4)")
+                               .arg(address, 4, 16, QChar('0'))
+                               .arg(QString(actual.toHex(' ')), QString(expected.toHex(' ')),
+                                    parts[2].trimmed());
+    }
+    return listed == 0 ? "no bytes listed in " + name : differences.join("\n");
 }

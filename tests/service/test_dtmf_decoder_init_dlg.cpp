@@ -13,7 +13,7 @@ class TestDtmfDecoderInitDlg : public QObject {
     Q_OBJECT
   private slots:
     void init();
-    void showsAndStoresValues();
+    void everyValueToItsPlace();
     void erasedImageGetsTags();
     void editKeys_data();
     void editKeys();
@@ -26,15 +26,23 @@ void TestDtmfDecoderInitDlg::init() {
     g_image = MemoryImage();
 }
 
-void TestDtmfDecoderInitDlg::showsAndStoresValues() {
-    PutBytes(g_image, 0x3E00, Hex("01c41234"));
+// A distinct value typed into each edit, the dialog closed with Enter: the region holds the
+// bytes of the hand-written golden file.
+void TestDtmfDecoderInitDlg::everyValueToItsPlace() {
+    PutBytes(g_image, 0x3E2C, Hex("5a5a5a5a"));
     CDtmfDecoderInitDlg dialog(nullptr, g_image);
-    QCOMPARE(dialog.Edit(0)->Text(), QString("1234"));
-    dialog.Edit(0)->SetText(QString());
-    QTest::keyClicks(dialog.Edit(0), "abcd");
-    QCOMPARE(dialog.Edit(0)->Text(), QString("ABCD"));
-    dialog.reject();
-    QCOMPARE(ImageBytes(g_image, 0x3E00, 4), Hex("01c4abcd"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    const char* typed[] = {"1111", "2222", "3333", "4444", "5555", "6666",
+                           "7777", "8888", "9999", "aaaa", "bbbb"};
+    for (int i = 0; i < kDecoderValueCount; ++i) {
+        dialog.Edit(i)->setFocus();
+        dialog.Edit(i)->SetText("");
+        EnterText(dialog.Edit(i), typed[i], Input::Keys);
+    }
+    QTest::keyClick(dialog.Edit(10), Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(GoldenDifferences(g_image, "decoder_values.hex"), QString());
 }
 
 void TestDtmfDecoderInitDlg::erasedImageGetsTags() {

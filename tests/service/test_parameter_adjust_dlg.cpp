@@ -53,7 +53,7 @@ class TestParameterAdjustDlg : public QObject {
     void editKeys();
     void focusLossClamps();
     void cellEditor();
-    void switches();
+    void everyFieldToItsPlace();
     void everyCloseStores_data();
     void everyCloseStores();
     void readFromRadio();
@@ -208,19 +208,43 @@ void TestParameterAdjustDlg::cellEditor() {
     QCOMPARE(int(g_image.Byte(0x3F3C + 2)), 1);
 }
 
-void TestParameterAdjustDlg::switches() {
-    g_image.SetByte(0x3F2F, 0x00);
-    g_image.SetByte(0x3F6F, 0xFC);
+// Every labelled edit typed and every check box clicked, the dialog closed with Enter: the
+// bytes are those of the hand-written golden file.
+void TestParameterAdjustDlg::everyFieldToItsPlace() {
+    for (int i = 0x3F12; i <= 0x3F6F; ++i)
+        g_image.SetByte(i, 0);
+    g_image.SetByte(0x3F13, 0x66);
+    g_image.SetByte(0x3F2F, 0xFF);
     CParameterAdjustDlg dialog(nullptr, g_image, g_bandLimits);
-    QVERIFY(dialog.CheckBox(1238)->isChecked());
-    for (int id : {1239, 1240, 1241, 1242, 1243, 1244, 1245, 1246, 1247})
-        QVERIFY(!dialog.CheckBox(id)->isChecked());
-    dialog.CheckBox(1238)->setChecked(false);
-    dialog.CheckBox(1243)->setChecked(true);
-    dialog.CheckBox(1247)->setChecked(true);
-    dialog.StoreToImage();
-    QCOMPARE(int(g_image.Byte(0x3F2F)), 0x90);
-    QCOMPARE(int(g_image.Byte(0x3F6F)), 0xFE);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    const std::pair<int, const char*> typed[] = {
+        {1154, "101"}, {1156, "103"},  {1213, "10"}, {1203, "9"},    {1112, "40"},   {1114, "12"},
+        {1116, "300"}, {1151, "513"},  {1118, "21"}, {1145, "22"},   {1147, "23"},   {1149, "24"},
+        {1120, "25"},  {1124, "3"},    {1122, "14"}, {1163, "200"},  {1126, "201"},  {1133, "202"},
+        {1135, "40"},  {1137, "1000"}, {1139, "26"}, {1128, "beef"}, {1161, "1234"}, {1131, "45"},
+    };
+    CSpinEdit* last = nullptr;
+    for (auto [id, text] : typed) {
+        last = dialog.Edit(id);
+        last->setFocus();
+        last->SetText("");
+        EnterText(last, text, Input::Keys);
+    }
+    const std::pair<int, bool> switches[] = {
+        {1238, true}, {1239, true}, {1240, false}, {1241, true}, {1242, false},
+        {1243, true}, {1244, true}, {1245, false}, {1246, true}, {1247, false},
+    };
+    for (auto [id, on] : switches) {
+        QCheckBox* box = dialog.CheckBox(id);
+        if (box->isChecked() != on)
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+        QCOMPARE(box->isChecked(), on);
+    }
+    last->setFocus();
+    QTest::keyClick(last, Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(GoldenDifferences(g_image, "calibration_fields.hex"), QString());
 }
 
 void TestParameterAdjustDlg::everyCloseStores_data() {
