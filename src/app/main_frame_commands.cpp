@@ -237,10 +237,10 @@ CMainFrame::MenuSet CMainFrame::BuildMenuSet(bool document) {
     MenuSet set;
     const std::span<const Menu> menus =
         document ? std::span<const Menu>(kDocumentMenus) : std::span<const Menu>(kNoDocumentMenus);
-    for (const Menu& spec : menus) {
-        auto* menu = new QMenu(tr(spec.title), this);
+    for (const Menu& layout : menus) {
+        auto* menu = new QMenu(tr(layout.title), this);
         set.menus << menu;
-        for (const MenuItem& item : spec.items) {
+        for (const MenuItem& item : layout.items) {
             if (item.id == kSeparator) {
                 menu->addSeparator();
             } else if (item.id == kRecentFileList) {

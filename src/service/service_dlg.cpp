@@ -1,13 +1,11 @@
 #include "service/service_dlg.h"
 
-#include "app/focus_loss.h"
 #include "service/service_link.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 
 CServiceDlg::CServiceDlg(QWidget* parent, MemoryImage& image, TransferRange region)
-    : QDialog(parent), m_image(image), m_region(region),
+    : CStoringDialog(parent, Keys::EnterCloses), m_image(image), m_region(region),
       m_read(new QPushButton(tr("读数据"), this)), m_write(new QPushButton(tr("写数据"), this)) {
     // Enter closes the dialog; it never presses a button.
     for (QPushButton* button : {m_read, m_write})
@@ -27,17 +25,4 @@ void CServiceDlg::OnWriteData() {
     BeforeWrite();
     StoreToImage();
     RunServiceTransfer(this, TransferMode::Write, m_region, m_image);
-}
-
-void CServiceDlg::done(int result) {
-    CommitFocusedControl(this);
-    StoreToImage();
-    QDialog::done(result);
-}
-
-void CServiceDlg::keyPressEvent(QKeyEvent* event) {
-    // There is no OK button: Enter closes the dialog as Esc does.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        return accept();
-    QDialog::keyPressEvent(event);
 }

@@ -2,14 +2,14 @@
 
 #include "link/transfer_range.h"
 
-#include <QDialog>
+#include "app/storing_dialog.h"
 
 class MemoryImage;
 class QPushButton;
 
-// A service dialog: controls over one region of the image, its own read and write of that
-// region with the radio, Enter closing like Esc, and every way of closing storing the controls.
-class CServiceDlg : public QDialog {
+// A service dialog: controls over one region of the image and its own read and write of that
+// region with the radio; Enter closes it like Esc, and every way of closing stores.
+class CServiceDlg : public CStoringDialog {
     Q_OBJECT
   public:
     CServiceDlg(QWidget* parent, MemoryImage& image, TransferRange region);
@@ -18,13 +18,10 @@ class CServiceDlg : public QDialog {
     QPushButton* WriteButton() const { return m_write; }
 
     virtual void LoadFromImage() = 0;
-    virtual void StoreToImage() = 0;
     void OnReadData();
     void OnWriteData();
-    void done(int result) override;
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
     // Called after a completed read, before the controls are loaded again.
     virtual void AfterRead() {}
     // Called before the controls are stored for a write.

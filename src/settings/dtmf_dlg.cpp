@@ -1,16 +1,14 @@
 #include "settings/dtmf_dlg.h"
 
-#include "app/focus_loss.h"
 #include "settings/dtmf_auto_dial_page.h"
 #include "settings/dtmf_decode_page.h"
 #include "settings/dtmf_encode_page.h"
 
-#include <QKeyEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 CDtmfDlg::CDtmfDlg(MemoryImage& image, QWidget* parent)
-    : QDialog(parent), m_tabs(new QTabWidget(this)) {
+    : CStoringDialog(parent, Keys::EnterAndEscIgnored), m_tabs(new QTabWidget(this)) {
     setWindowTitle(tr("DTMF"));
     m_tabs->setObjectName("1122");
     m_encode = new CDtmfEncodePage(image, m_tabs);
@@ -45,15 +43,7 @@ void CDtmfDlg::TabChanged(int index) {
         entered->LoadFromImage();
 }
 
-void CDtmfDlg::done(int result) {
-    CommitFocusedControl(this);
+void CDtmfDlg::StoreToImage() {
     for (int i = 0; i < m_tabs->count(); ++i)
         Page(i)->StoreToImage();
-    QDialog::done(result);
-}
-
-void CDtmfDlg::keyPressEvent(QKeyEvent* event) {
-    if (IsEnterOrEsc(event))
-        return event->accept();
-    QDialog::keyPressEvent(event);
 }

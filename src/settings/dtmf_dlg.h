@@ -2,7 +2,7 @@
 
 #include "image/memory_image.h"
 
-#include <QDialog>
+#include "app/storing_dialog.h"
 
 class CDtmfAutoDialPage;
 class CDtmfDecodePage;
@@ -12,21 +12,19 @@ class QTabWidget;
 
 // "DTMF": the encode, decode and auto-dial pages in tabs. Leaving a tab stores its page,
 // entering one loads it; closing stores all three. Enter and Esc never close it.
-class CDtmfDlg : public QDialog {
+class CDtmfDlg : public CStoringDialog {
     Q_OBJECT
   public:
     CDtmfDlg(MemoryImage& image, QWidget* parent);
     ~CDtmfDlg() override;
 
-    void done(int result) override;
+    // Stores all three pages.
+    void StoreToImage() override;
 
     QTabWidget* Tabs() const { return m_tabs; }
     CDtmfEncodePage* EncodePage() const { return m_encode; }
     CDtmfDecodePage* DecodePage() const { return m_decode; }
     CDtmfAutoDialPage* AutoDialPage() const { return m_autoDial; }
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     CSettingsPage* Page(int index) const;

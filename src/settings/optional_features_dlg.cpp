@@ -1,14 +1,12 @@
 #include "settings/optional_features_dlg.h"
 
-#include "app/focus_loss.h"
 #include "image/optional_features_table.h"
 #include "settings/field_form.h"
 
 #include <QGridLayout>
-#include <QKeyEvent>
 
 COptionalFeaturesDlg::COptionalFeaturesDlg(MemoryImage& image, QWidget* parent)
-    : QDialog(parent), m_image(image) {
+    : CStoringDialog(parent, Keys::EnterCloses), m_image(image) {
     setWindowTitle(tr("可选功能"));
     auto* layout = new QGridLayout(this);
     m_form = new CFieldForm(OptionalFeatureFields(), this, layout, 3);
@@ -35,17 +33,4 @@ void COptionalFeaturesDlg::ApplyFallbacks() {
 
 void COptionalFeaturesDlg::StoreToImage() {
     m_form->StoreToImage(m_image);
-}
-
-void COptionalFeaturesDlg::done(int result) {
-    CommitFocusedControl(this);
-    StoreToImage();
-    QDialog::done(result);
-}
-
-void COptionalFeaturesDlg::keyPressEvent(QKeyEvent* event) {
-    // Without buttons Enter would do nothing; here it closes like Esc.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        return accept();
-    QDialog::keyPressEvent(event);
 }

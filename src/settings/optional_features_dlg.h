@@ -2,13 +2,13 @@
 
 #include "image/memory_image.h"
 
-#include <QDialog>
+#include "app/storing_dialog.h"
 
 class CFieldForm;
 
 // "可选功能": the general settings of 0x2040..0x2071. No OK or Cancel: Enter, Esc and the close
 // box all close it, and every way of closing stores into the image.
-class COptionalFeaturesDlg : public QDialog {
+class COptionalFeaturesDlg : public CStoringDialog {
     Q_OBJECT
   public:
     COptionalFeaturesDlg(MemoryImage& image, QWidget* parent);
@@ -17,13 +17,9 @@ class COptionalFeaturesDlg : public QDialog {
     void InitLists();
     void LoadFromImage();
     void ApplyFallbacks();
-    void StoreToImage();
-    void done(int result) override;
+    void StoreToImage() override;
 
     CFieldForm* Form() const { return m_form; }
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     MemoryImage& m_image;
