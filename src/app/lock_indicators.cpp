@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStatusBar>
+#include <QWindow>
 
 namespace {
 
@@ -36,18 +37,26 @@ QStringList CLockIndicators::Texts() const {
 }
 
 bool CLockIndicators::eventFilter(QObject* watched, QEvent* event) {
+    // Only a lock key or coming back to the program can change what the panes show; every
+    // other event passes untouched, so typing costs nothing here.
     const QEvent::Type type = event->type();
-    if (type == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat()) {
-            m_pressed.caps ^= key->key() == Qt::Key_CapsLock;
-            m_pressed.num ^= key->key() == Qt::Key_NumLock;
-            m_pressed.scroll ^= key->key() == Qt::Key_ScrollLock;
-        }
-    }
-    if (type == QEvent::KeyPress || type == QEvent::KeyRelease ||
-        type == QEvent::ApplicationActivate)
+    if (type == QEvent::ApplicationActivate)
         Refresh();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
+        return QObject::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool caps = key->key() == Qt::Key_CapsLock;
+    const bool num = key->key() == Qt::Key_NumLock;
+    const bool scroll = key->key() == Qt::Key_ScrollLock;
+    if (!caps && !num && !scroll)
+        return QObject::eventFilter(watched, event);
+    // A key event reaches the window once and then the widgets in turn; it toggles once.
+    if (type == QEvent::KeyPress && !key->isAutoRepeat() && qobject_cast<QWindow*>(watched)) {
+        m_pressed.caps ^= caps;
+        m_pressed.num ^= num;
+        m_pressed.scroll ^= scroll;
+    }
+    Refresh();
     return QObject::eventFilter(watched, event);
 }
 

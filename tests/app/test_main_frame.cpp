@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QWindow>
 
 namespace {
 
@@ -390,12 +391,13 @@ void TestMainFrame::lockIndicators() {
     auto* locks = frame.findChild<CLockIndicators*>();
     QVERIFY(locks);
     QCOMPARE(locks->Texts(), (QStringList{"", "", ""}));
-    QTest::keyClick(&frame, Qt::Key_CapsLock);
-    QTest::keyClick(&frame, Qt::Key_NumLock);
-    QTest::keyClick(&frame, Qt::Key_ScrollLock);
+    // Pressed where the focus is: the key passes the window, then the widgets up to the frame.
+    QWindow* window = frame.windowHandle();
+    for (Qt::Key key : {Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_ScrollLock})
+        QTest::keyClick(window, key);
     QCOMPARE(locks->Texts(), (QStringList{"大写", "数字", "滚动"}));
-    QTest::keyClick(&frame, Qt::Key_CapsLock);
-    QTest::keyClick(&frame, Qt::Key_ScrollLock);
+    QTest::keyClick(window, Qt::Key_CapsLock);
+    QTest::keyClick(window, Qt::Key_ScrollLock);
     QCOMPARE(locks->Texts(), (QStringList{"", "数字", ""}));
     // The indicators follow the message pane.
     QStatusBar* bar = frame.statusBar();
