@@ -26,6 +26,26 @@ bool TestHome::WriteFile(const QString& name, const QByteArray& bytes) const {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+SimulatedRadio::SimulatedRadio(const MemoryImage& memory, SimulatorFault fault)
+    : simulator(memory, SimulatorOptions{false, fault}) {}
+
+SimulatedRadio::SimulatedRadio(const MemoryImage& memory, const SimulatorOptions& options)
+    : simulator(memory, options) {}
+
+bool SimulatedRadio::Start(const TestHome& home) {
+    std::string error;
+    if (!simulator.Start(error))
+        return false;
+    g_portName = "COM1";
+    return home.WriteFile(
+        "Program.ini", "[Ports]\nCOM1=" + QByteArray::fromStdString(simulator.DevicePath()) + "\n");
+}
+
+QByteArray SimulatedRadio::Sent() const {
+    const std::vector<uint8_t> bytes = simulator.Received();
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
 AutoResponder::AutoResponder() {
     message = [this](const QString& text, const QString& detail) {
         messages << text;

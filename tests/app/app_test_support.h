@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/message_box.h"
+#include "link/radio_simulator.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -16,6 +17,16 @@ class TestHome {
 
   private:
     QTemporaryDir m_dir;
+};
+
+// A simulated radio behind COM1 of the test's program directory.
+struct SimulatedRadio {
+    explicit SimulatedRadio(const MemoryImage& memory, SimulatorFault fault = {});
+    SimulatedRadio(const MemoryImage& memory, const SimulatorOptions& options);
+    bool Start(const TestHome& home);
+    // Every byte the program sent to the radio so far.
+    QByteArray Sent() const;
+    RadioSimulator simulator;
 };
 
 // Answers every message box and file dialog; records the messages.

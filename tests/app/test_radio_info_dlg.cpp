@@ -18,13 +18,8 @@ bool ReadFrom(CRadioInfoDlg& dialog, const TestHome& home, uint8_t firmware) {
     for (auto [offset, limit] :
          {std::pair{0x2E10, 13600000}, {0x2E14, 17400000}, {0x2E18, 40000000}, {0x2E1C, 48000000}})
         memory.SetFrequency(offset, limit);
-    RadioSimulator radio(memory, options);
-    std::string error;
-    if (!radio.Start(error))
-        return false;
-    g_portName = "COM1";
-    if (!home.WriteFile("Program.ini",
-                        "[Ports]\nCOM1=" + QByteArray::fromStdString(radio.DevicePath()) + "\n"))
+    SimulatedRadio radio(memory, options);
+    if (!radio.Start(home))
         return false;
     dialog.OnRead();
     return true;

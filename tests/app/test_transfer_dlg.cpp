@@ -39,10 +39,6 @@ bool InRanges(int offset, const TransferRequest& request) {
     return false;
 }
 
-QByteArray ToBytesForTest(const std::vector<uint8_t>& bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-}
-
 // Presses "开始" once the modal dialog is up.
 void StartWhenShown() {
     QTimer::singleShot(0, [] {
@@ -50,21 +46,6 @@ void StartWhenShown() {
             dialog->OnStart();
     });
 }
-
-struct Radio {
-    explicit Radio(SimulatorFault fault = {})
-        : simulator(RadioImage(), SimulatorOptions{false, fault}) {}
-    bool Start(const TestHome& home) {
-        std::string error;
-        if (!simulator.Start(error))
-            return false;
-        g_portName = "COM1";
-        return home.WriteFile("Program.ini",
-                              "[Ports]\nCOM1=" + QByteArray::fromStdString(simulator.DevicePath()) +
-                                  "\n");
-    }
-    RadioSimulator simulator;
-};
 
 } // namespace
 
@@ -99,7 +80,7 @@ void TestTransferDlg::dialogStates() {
 void TestTransferDlg::readReloadsGrid() {
     TestHome home;
     AutoResponder answers;
-    Radio radio;
+    SimulatedRadio radio(RadioImage());
     QVERIFY(radio.Start(home));
     BuildNewDocumentImage(g_image, "/nonexistent");
     CProgramView view;
@@ -130,7 +111,7 @@ void TestTransferDlg::failedReadLeavesImageAndGrid() {
     QFETCH(int, block);
     TestHome home;
     AutoResponder answers;
-    Radio radio(SimulatorFault{static_cast<FaultKind>(fault), block});
+    SimulatedRadio radio(RadioImage(), SimulatorFault{static_cast<FaultKind>(fault), block});
     QVERIFY(radio.Start(home));
     BuildNewDocumentImage(g_image, "/nonexistent");
     CProgramView view;
@@ -147,7 +128,7 @@ void TestTransferDlg::failedReadLeavesImageAndGrid() {
 void TestTransferDlg::writeSendsTheGrid() {
     TestHome home;
     AutoResponder answers;
-    Radio radio;
+    SimulatedRadio radio(RadioImage());
     QVERIFY(radio.Start(home));
     BuildNewDocumentImage(g_image, "/nonexistent");
     CProgramView view;
@@ -167,7 +148,7 @@ void TestTransferDlg::writeSendsTheGrid() {
 void TestTransferDlg::secondStartIsIgnored() {
     TestHome home;
     AutoResponder answers;
-    Radio radio;
+    SimulatedRadio radio(RadioImage());
     QVERIFY(radio.Start(home));
     BuildNewDocumentImage(g_image, "/nonexistent");
     CTransferDlg dialog(nullptr, CTransferDlg::Kind::Write);
@@ -180,7 +161,7 @@ void TestTransferDlg::secondStartIsIgnored() {
     QVERIFY(answers.messages.isEmpty());
     QVERIFY(dialog.Succeeded());
     // One session on the line: a single program request.
-    const QByteArray received = ToBytesForTest(radio.simulator.Received());
+    const QByteArray received = radio.Sent();
     QCOMPARE(received.count(QByteArray("\x02PROGRAM")), 1);
     QVERIFY(!g_transferBusy);
 }
@@ -188,7 +169,7 @@ void TestTransferDlg::secondStartIsIgnored() {
 void TestTransferDlg::eachStartBeginsUnsuccessful() {
     TestHome home;
     AutoResponder answers;
-    Radio radio;
+    SimulatedRadio radio(RadioImage());
     QVERIFY(radio.Start(home));
     BuildNewDocumentImage(g_image, "/nonexistent");
     CTransferDlg dialog(nullptr, CTransferDlg::Kind::Initialise);
