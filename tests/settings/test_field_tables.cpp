@@ -3,6 +3,7 @@
 #include "settings_test_support.h"
 
 #include "image/dtmf_table.h"
+#include "image/field_codec.h"
 #include "image/optional_features_table.h"
 
 #include <QTest>
@@ -25,6 +26,7 @@ class TestFieldTables : public QObject {
     void sideToneBitsBelongToTheDtmfEditor();
     void checkFindsBrokenTables_data();
     void checkFindsBrokenTables();
+    void optionalFeaturesToTheirBytes();
 };
 
 void TestFieldTables::tablesAreSound_data() {
@@ -111,6 +113,39 @@ void TestFieldTables::checkFindsBrokenTables() {
     }
     const QString found = Lines(FieldTableProblems({f}, kSettingsBegin, kSettingsEnd));
     QVERIFY2(found.contains(problem), qPrintable(found));
+}
+
+// Every field of the optional features chosen through the table: the region holds the bytes
+// of the hand-written golden file.
+void TestFieldTables::optionalFeaturesToTheirBytes() {
+    const std::vector<FieldSpec>& table = OptionalFeatureFields();
+    const std::pair<int, const char*> chosen[] = {
+        {1171, "90"},   {1178, "7"},   {1173, "6"},        {1177, "50"}, {1166, "9"},
+        {1174, "2"},    {1168, "开"},  {1195, "当前编辑"}, {1157, "开"}, {1170, "搜索"},
+        {1175, "开"},   {1185, "关"},  {1187, "开"},       {1169, "开"}, {1158, "按键"},
+        {1167, "3"},    {1180, "VFO"}, {1181, "关"},       {1179, "B"},  {1156, "名字"},
+        {1164, "频率"}, {1189, "开"},  {1161, "开"},       {1188, "关"}, {1165, "All"},
+        {1190, "信息"}, {1160, "开"},  {1172, "180"},      {1182, "B"},  {1176, "A"},
+        {1191, "Hi!"},  {1194, "7"},   {1192, "1.50"},
+    };
+    QCOMPARE(table.size(), std::size(chosen));
+    MemoryImage image;
+    std::vector<FieldState> states = LoadFields(image, table);
+    for (auto [id, text] : chosen) {
+        const auto field = std::find_if(table.begin(), table.end(),
+                                        [id](const FieldSpec& f) { return f.id == id; });
+        QVERIFY2(field != table.end(), qPrintable(QString::number(id)));
+        FieldState& state = states[size_t(field - table.begin())];
+        if (!IsListEncoding(field->encoding)) {
+            state.text = text;
+            continue;
+        }
+        const auto item = std::find(field->options.begin(), field->options.end(), text);
+        QVERIFY2(item != field->options.end(), qPrintable(QString::number(id)));
+        state.index = int(item - field->options.begin());
+    }
+    StoreFields(image, table, states);
+    QCOMPARE(GoldenDifferences(image, "optional_features.hex"), QString());
 }
 
 KESTRA_REGISTER_TEST(TestFieldTables);
