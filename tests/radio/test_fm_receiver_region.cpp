@@ -19,6 +19,7 @@ class TestFmReceiverRegion : public QObject {
     void normalise();
     void roundTrip_data();
     void roundTrip();
+    void everyFieldToItsBytes();
 };
 
 void TestFmReceiverRegion::encoding_data() {
@@ -137,6 +138,22 @@ void TestFmReceiverRegion::roundTrip() {
     StoreFmReceiver(texts, image);
     QCOMPARE(ImageBytes(image, kFmCurrentFrequency, 8), after);
     QCOMPARE(ImageBytes(image, entry7Offset, 4), entry7After);
+}
+
+// The receiver's fields stored over bytes of 0x5A: the region holds the bytes of the
+// hand-written golden file.
+void TestFmReceiverRegion::everyFieldToItsBytes() {
+    MemoryImage image;
+    for (int i = kFmCurrentFrequency; i < kFmChannelTable + kFmChannelCount * kFmEntrySize; ++i)
+        image.SetByte(i, 0x5A);
+    FmReceiverTexts texts;
+    texts.current = "100.1";
+    texts.channel = 12;
+    texts.channels[0] = "88.1";
+    texts.channels[1] = "107.9";
+    texts.channels[19] = "76";
+    StoreFmReceiver(texts, image);
+    QCOMPARE(GoldenDifferences(image, "fm_receiver.hex"), QString());
 }
 
 KESTRA_REGISTER_TEST(TestFmReceiverRegion);
