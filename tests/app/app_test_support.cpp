@@ -4,9 +4,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QTest>
+#include <QTimer>
 
 TestHome::TestHome() {
     qputenv("KESTRA_HOME", m_dir.path().toUtf8());
@@ -85,4 +87,33 @@ void EnterText(QWidget* target, const QString& text, Input how) {
         break;
     }
     }
+}
+
+bool WithModalDialog(const std::function<void()>& open, const std::function<void(QDialog*)>& act) {
+    bool seen = false;
+    // A local timer: it cannot fire after this function returns.
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen = true;
+        act(dialog);
+        dialog->close();
+    });
+    timer.start(0);
+    open();
+    return seen;
+}
+
+bool ShowActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+bool MoveFocus(QWidget* from, QWidget* to) {
+    to->setFocus();
+    return !from->hasFocus() && to->hasFocus();
 }

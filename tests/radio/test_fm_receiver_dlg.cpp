@@ -1,7 +1,6 @@
 #include "../app/app_test_support.h"
 #include "../image/test_helpers.h"
 #include "../image/test_registry.h"
-#include "radio_test_support.h"
 
 #include "app/app_globals.h"
 #include "app/cell_editor.h"
