@@ -59,9 +59,11 @@ void CCellEditor::Commit() {
 void CCellEditor::CommitToGrid() {
     if (!IsOpen())
         return;
-    Commit();
+    // The grid takes the focus before the editor hides: a focused editor that hides passes the
+    // focus on through the grid's tab navigation, which would move the current cell.
     if (QTableWidget* grid = Grid())
         grid->setFocus();
+    Commit();
 }
 
 void CCellEditor::keyPressEvent(QKeyEvent* event) {
