@@ -6,8 +6,11 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
+#include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 inline QByteArray Hex(const char* hex) {
