@@ -28,12 +28,6 @@ bool TestHome::WriteFile(const QString& name, const QByteArray& bytes) const {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-SimulatedRadio::SimulatedRadio(const MemoryImage& memory, SimulatorFault fault)
-    : simulator(memory, SimulatorOptions{false, fault}) {}
-
-SimulatedRadio::SimulatedRadio(const MemoryImage& memory, const SimulatorOptions& options)
-    : simulator(memory, options) {}
-
 bool SimulatedRadio::Start(const TestHome& home) {
     std::string error;
     if (!simulator.Start(error))
@@ -59,10 +53,6 @@ AutoResponder::AutoResponder() {
     };
     fileName = [this](bool) { return fileNames.isEmpty() ? QString() : fileNames.takeFirst(); };
     Ui::SetResponder(this);
-}
-
-AutoResponder::~AutoResponder() {
-    Ui::SetResponder(nullptr);
 }
 
 void EnterText(QWidget* target, const QString& text, Input how) {

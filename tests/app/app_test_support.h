@@ -25,8 +25,10 @@ class TestHome {
 
 // A simulated radio behind COM1 of the test's program directory.
 struct SimulatedRadio {
-    explicit SimulatedRadio(const MemoryImage& memory, SimulatorFault fault = {});
-    SimulatedRadio(const MemoryImage& memory, const SimulatorOptions& options);
+    explicit SimulatedRadio(const MemoryImage& memory, SimulatorFault fault = {})
+        : simulator(memory, SimulatorOptions{false, fault}) {}
+    SimulatedRadio(const MemoryImage& memory, const SimulatorOptions& options)
+        : simulator(memory, options) {}
     bool Start(const TestHome& home);
     // Every byte the program sent to the radio so far.
     QByteArray Sent() const;
@@ -37,7 +39,7 @@ struct SimulatedRadio {
 class AutoResponder : public Ui::Responder {
   public:
     AutoResponder();
-    ~AutoResponder();
+    ~AutoResponder() { Ui::SetResponder(nullptr); }
     QStringList messages;
     QStringList details;
     bool answerOk = true;
@@ -45,9 +47,8 @@ class AutoResponder : public Ui::Responder {
     int questions = 0;
 };
 
-// The three ways text reaches an edit: typed keys, a paste from the clipboard (Ctrl+V) and an
-// input method's commit. Each goes to `target`, the widget with the focus (a spin box, not its
-// line edit).
+// Typed keys, a paste (Ctrl+V) or an input method's commit, sent to `target`, the widget with
+// the focus (a spin box, not its line edit).
 enum class Input { Keys, Paste, InputMethod };
 Q_DECLARE_METATYPE(Input)
 void EnterText(QWidget* target, const QString& text, Input how);
@@ -56,8 +57,7 @@ void EnterText(QWidget* target, const QString& text, Input how);
 // the dialog with its close box. Returns false when no modal dialog appeared.
 bool WithModalDialog(const std::function<void()>& open, const std::function<void(QDialog*)>& act);
 
-// Shows the top-level widget and waits until it is the active window, so focus changes
-// deliver focus events.
+// Shows the window and waits until it is active, so focus changes deliver focus events.
 bool ShowActive(QWidget* window);
 
 // Moves the focus from `from` to `to` and checks that `from` lost it.

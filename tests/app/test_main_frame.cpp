@@ -1,93 +1,81 @@
+#include "../image/test_helpers.h"
 #include "../image/test_registry.h"
 #include "app_test_support.h"
 
 #include "app/app_globals.h"
 #include "app/child_frame.h"
+#include "app/command_ids.h"
 #include "app/doc_manager.h"
-#include "app/lock_indicators.h"
 #include "app/main_frame.h"
 #include "app/navigation_bar.h"
+#include "app/port_dlg.h"
+#include "app/program_app.h"
+#include "app/transfer_dlg.h"
 #include "channels/program_view.h"
+#include "image/channel_record.h"
+#include "image/new_document.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDockWidget>
-#include <QLabel>
+#include <QButtonGroup>
+#include <QFile>
 #include <QMenuBar>
-#include <QPageSetupDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QProxyStyle>
-#include <QRadioButton>
 #include <QSettings>
-#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
-#include <QWindow>
 
 namespace {
 
-void ForgetRecentFiles() {
-    QSettings("Local AppWizard-Generated Applications", "Kestra").remove("Recent File List");
-}
-
-// One line per menu of the bar: "title: item | item", "---" for a separator.
-QStringList MenuLines(const CMainFrame& frame) {
-    QStringList lines;
-    for (QAction* top : frame.menuBar()->actions()) {
-        QStringList items;
-        for (QAction* item : top->menu()->actions())
-            if (item->isVisible())
-                items << (item->isSeparator() ? QString("---") : item->text());
-        lines << top->text() + ": " + items.join(" | ");
+// A main window in a program directory of its own, answering every question.
+struct Frame {
+    // Opens a document window when asked, shows the frame and waits until it is active.
+    bool Start(bool document) {
+        return (!document || frame.DocManager().NewDocument()) && ShowActive(&frame);
     }
-    return lines;
-}
+    QWidget* Focus() { return QApplication::focusWidget() ? QApplication::focusWidget() : &frame; }
+    TestHome home;
+    AutoResponder answers;
+    CMainFrame frame;
+};
 
-QMenu* MenuTitled(const CMainFrame& frame, const QString& title) {
-    for (QAction* top : frame.menuBar()->actions())
-        if (top->text() == title)
-            return top->menu();
-    return nullptr;
+// The file menu's items, " | " between them, "---" for a separator.
+QString FileMenu(const CMainFrame& frame) {
+    QStringList items;
+    for (QAction* item : frame.menuBar()->actions().first()->menu()->actions())
+        if (item->isVisible())
+            items << (item->isSeparator() ? QString("---") : item->text());
+    return items.join(" | ");
 }
 
 // Opens the menu and clicks the item that runs command `id`.
 void ClickMenuItem(const CMainFrame& frame, const QString& title, int id) {
-    QMenu* menu = MenuTitled(frame, title);
-    QVERIFY(menu);
-    menu->popup(frame.mapToGlobal(QPoint(0, 0)));
-    QVERIFY(QTest::qWaitForWindowExposed(menu));
-    for (QAction* item : menu->actions())
-        if (item->data().toInt() == id) {
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-            return;
+    for (QAction* top : frame.menuBar()->actions())
+        if (QMenu* menu = top->menu(); top->text() == title) {
+            menu->popup(frame.mapToGlobal(QPoint(0, 0)));
+            QVERIFY(QTest::qWaitForWindowExposed(menu));
+            for (QAction* item : menu->actions())
+                if (item->data().toInt() == id)
+                    return QTest::mouseClick(menu, Qt::LeftButton, {},
+                                             menu->actionGeometry(item).center());
         }
     QFAIL("no such item");
 }
 
-// Runs `act`; every modal dialog it opens is passed to `answer`, which must close it.
-template <typename Act, typename Answer> void AnswerDialogs(Act act, Answer answer) {
+// Runs `act` and returns the titles of the modal dialogs it opened, closing each.
+QStringList DialogsOpenedBy(const std::function<void()>& act) {
+    QStringList opened;
     QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&answer] {
+    QObject::connect(&watcher, &QTimer::timeout, [&opened] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
-            answer(modal);
-            modal->close(); // also when the answer failed, so the test goes on
+            opened << modal->windowTitle();
+            modal->close();
         }
     });
     watcher.start(0);
     act();
-    watcher.stop();
-}
-
-// Runs `act` and reports the titles of the modal dialogs it opened (each closed at once).
-template <typename Act> QStringList DialogsOpenedBy(Act act) {
-    QStringList opened;
-    AnswerDialogs(act, [&opened](QWidget* modal) {
-        opened << modal->windowTitle();
-        modal->close();
-    });
     return opened;
 }
 
@@ -102,14 +90,9 @@ class SingleClickStyle : public QProxyStyle {
     }
 };
 
-QTreeWidgetItem* TreeItem(const CMainFrame& frame, int child) {
-    return frame.NavigationBar()->Tree()->topLevelItem(0)->child(child);
-}
-
-void ClickTreeItem(const CMainFrame& frame, int child) {
-    QTreeWidget* tree = frame.NavigationBar()->Tree();
-    const QRect rect = tree->visualItemRect(TreeItem(frame, child));
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -118,324 +101,189 @@ class TestMainFrame : public QObject {
     Q_OBJECT
   private slots:
     void init();
-    void menuSets();
-    void menusLeakNothing();
-    void fourRecentFiles();
-    void menuItemsRunTheirCommands();
-    void shortcutsHaveOneOwner_data();
-    void shortcutsHaveOneOwner();
-    void documentCommandsNeedADocument();
+    void keysFollowTheDocument_data();
+    void keysFollowTheDocument();
     void treeActsOncePerChoice_data();
     void treeActsOncePerChoice();
-    void treeEnterActsOnTheCurrentItem();
-    void navigationBarClose();
-    void navigationBarWidth();
-    void lockIndicators();
-    void printSetupReachesPrinting();
+    void saveAndOpen();
+    void portDialog();
+    void transferFromTheView_data();
+    void transferFromTheView();
 };
 
 void TestMainFrame::init() {
-    ForgetRecentFiles();
-    g_serviceMode = false;
+    QSettings("Local AppWizard-Generated Applications", "Kestra").remove("Recent File List");
 }
 
-void TestMainFrame::menuSets() {
-    TestHome home;
-    CMainFrame frame;
-    QCOMPARE(MenuLines(frame),
-             (QStringList{"文件: 新建(&N)\tCtrl+N | 打开(&O)...\tCtrl+O | 打印设置(&R)... | --- | "
-                          "最近文件 | --- | 退出(&X)",
-                          "查看(&V): 工具栏(&T) | 状态栏(&S)", "帮助(&H): 关于(&A)..."}));
-    QVERIFY(frame.DocManager().NewDocument());
-    QCOMPARE(
-        MenuLines(frame),
-        (QStringList{"文件: 新建\tCtrl+N | &打开...\tCtrl+O | 关闭 | &存为\tCtrl+S | 另存为... "
-                     "| --- | &打印...\tCtrl+P | 打印预览 | 打印设置... | --- | 最近文件 | --- | "
-                     "退出",
-                     "编辑: 机型 | 信道信息 | 可选功能 | DTMF | 收音机 | 对讲机信息",
-                     "编程: 读频\tCtrl+R | 写频\tCtrl+W", "设置: 串口",
-                     "视图: 工具栏 | 状态栏 | 分隔栏\tCtrl+B", "帮助: 关于..."}));
-    // A command's prompt: the status-bar text, then the tooltip.
-    QCOMPARE(frame.Action(32773)->statusTip(), QString("从对讲机读取数据"));
-    QCOMPARE(frame.Action(32773)->toolTip(), QString("读频"));
-    frame.AddRecentFile(home.Path("a.dat"));
-    frame.AddRecentFile(home.Path("b.dat"));
-    QVERIFY(MenuLines(frame)[0].contains("| --- | &1 b.dat | &2 a.dat | --- |"));
-    frame.ActiveChild()->Destroy();
-    QTRY_COMPARE(frame.Children().size(), 0);
-    QTRY_VERIFY(MenuLines(frame)[1].startsWith("查看(&V)"));
-    QVERIFY(MenuLines(frame)[0].contains("| --- | &1 b.dat | &2 a.dat | --- |"));
-}
-
-void TestMainFrame::menusLeakNothing() {
-    TestHome home;
-    AutoResponder answers;
-    CMainFrame frame;
-    QVERIFY(frame.DocManager().NewDocument());
-    auto count = [&frame] {
-        return frame.findChildren<QMenu*>().size() + frame.findChildren<QAction*>().size();
-    };
-    const qsizetype before = count();
-    for (int i = 0; i < 5; ++i) {
-        frame.OnFileNew();
-        QTRY_COMPARE(frame.Children().size(), 1);
-        frame.AddRecentFile(home.Path("same.dat"));
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    frame.AddRecentFile(home.Path("other.dat"));
-    // In both file menus the first recent file takes the placeholder's place; the second adds.
-    QCOMPARE(count(), before + 2);
-    QCOMPARE(frame.menuBar()->actions().size(), 6);
-}
-
-void TestMainFrame::fourRecentFiles() {
-    TestHome home;
-    QSettings("Local AppWizard-Generated Applications", "Kestra")
-        .setValue("Recent File List", QStringList{"/a/1.dat", "/a/2.dat", "/a/3.dat", "/a/4.dat",
-                                                  "/a/5.dat", "/a/6.dat"});
-    CMainFrame frame;
-    QVERIFY(MenuLines(frame)[0].contains("| &1 1.dat | &2 2.dat | &3 3.dat | &4 4.dat | --- |"));
-    frame.AddRecentFile("/a/7.dat");
-    QVERIFY(MenuLines(frame)[0].contains("| &1 7.dat | &2 1.dat | &3 2.dat | &4 3.dat | --- |"));
-    QCOMPARE(QSettings("Local AppWizard-Generated Applications", "Kestra")
-                 .value("Recent File List")
-                 .toStringList()
-                 .size(),
-             4);
-}
-
-void TestMainFrame::menuItemsRunTheirCommands() {
-    TestHome home;
-    CMainFrame frame;
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    ClickMenuItem(frame, "查看(&V)", 59393);
-    QVERIFY(frame.statusBar()->isHidden());
-    QVERIFY(!frame.Action(59393)->isChecked());
-    ClickMenuItem(frame, "查看(&V)", 59392);
-    QVERIFY(frame.findChild<QToolBar*>()->isHidden());
-    QVERIFY(frame.DocManager().NewDocument());
-    // The other set shows the same states and brings the bars back.
-    QMenu* view = MenuTitled(frame, "视图");
-    QVERIFY(view);
-    for (QAction* item : view->actions())
-        QCOMPARE(item->isChecked(), item->data().toInt() == 32772);
-    ClickMenuItem(frame, "视图", 59393);
-    ClickMenuItem(frame, "视图", 59392);
-    QVERIFY(!frame.statusBar()->isHidden());
-    QVERIFY(!frame.findChild<QToolBar*>()->isHidden());
-    ClickMenuItem(frame, "视图", 32772);
-    QVERIFY(frame.NavigationBar()->isHidden());
-    for (QAction* item : view->actions())
-        QCOMPARE(item->isChecked(), item->data().toInt() != 32772);
-    frame.ActiveChild()->View()->CommitEditorText(1, 1, "150");
-    frame.OnFileClose();
-    ClickMenuItem(frame, "编辑", 32787);
-    QVERIFY(!frame.ActiveChild()->isHidden());
-}
-
-void TestMainFrame::shortcutsHaveOneOwner_data() {
+void TestMainFrame::keysFollowTheDocument_data() {
     QTest::addColumn<bool>("document");
     QTest::newRow("no document") << false;
     QTest::newRow("document") << true;
 }
 
-void TestMainFrame::shortcutsHaveOneOwner() {
+void TestMainFrame::keysFollowTheDocument() {
     QFETCH(bool, document);
-    TestHome home;
-    AutoResponder answers;
-    CMainFrame frame;
-    if (document)
-        QVERIFY(frame.DocManager().NewDocument());
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowActive(&frame));
-    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : &frame;
+    Frame f;
+    QVERIFY(f.Start(document));
+    QWidget* focus = f.Focus();
+    auto* toolBar = f.frame.findChild<QToolBar*>();
+    for (int id : {kIdSave, kIdRead, kIdWrite, kIdPrint})
+        QCOMPARE(toolBar->widgetForAction(f.frame.Action(id))->isEnabled(), document);
     QTest::keyClick(focus, Qt::Key_B, Qt::ControlModifier);
-    QVERIFY(frame.NavigationBar()->isHidden());
+    QVERIFY(f.frame.NavigationBar()->isHidden());
     QTest::keyClick(focus, Qt::Key_B, Qt::ControlModifier);
-    QVERIFY(!frame.NavigationBar()->isHidden());
-    // Ctrl+N is the menu's and the toolbar's key at once: it must still reach New.
-    answers.answerOk = false;
-    QTest::keyClick(focus, Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(frame.Children().size(), 1);
-    QCOMPARE(answers.questions, document ? 1 : 0);
-}
-
-void TestMainFrame::documentCommandsNeedADocument() {
-    TestHome home;
-    AutoResponder answers;
-    CMainFrame frame;
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowActive(&frame));
-    auto* toolBar = frame.findChild<QToolBar*>();
-    auto buttonsEnabled = [&] {
-        QList<bool> enabled;
-        for (int id : {57600, 57601, 57603, 32773, 32774, 57607, 57664})
-            enabled << toolBar->widgetForAction(frame.Action(id))->isEnabled();
-        return enabled;
-    };
-    QCOMPARE(buttonsEnabled(), (QList<bool>{true, true, false, false, false, false, true}));
-    const QStringList opened = DialogsOpenedBy([&frame] {
-        for (Qt::Key key : {Qt::Key_S, Qt::Key_R, Qt::Key_W, Qt::Key_P})
-            QTest::keyClick(&frame, key, Qt::ControlModifier);
-        QTest::mouseClick(frame.findChild<QToolBar*>()->widgetForAction(frame.Action(32773)),
-                          Qt::LeftButton);
+    QVERIFY(!f.frame.NavigationBar()->isHidden());
+    const QStringList opened = DialogsOpenedBy([focus] {
+        QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(focus, Qt::Key_W, Qt::ControlModifier);
     });
-    QCOMPARE(opened, QStringList());
-    QVERIFY(answers.messages.isEmpty());
-    QVERIFY(frame.DocManager().NewDocument());
-    QCOMPARE(buttonsEnabled(), (QList<bool>{true, true, true, true, true, true, true}));
-    frame.ActiveChild()->Destroy();
-    QTRY_COMPARE(buttonsEnabled(), (QList<bool>{true, true, false, false, false, false, true}));
+    QCOMPARE(opened, document ? QStringList{"写数据"} : QStringList());
+    QVERIFY(ShowActive(&f.frame));
+    // Ctrl+N is the menu's and the toolbar's key at once: it must still reach New.
+    f.answers.answerOk = false;
+    QTest::keyClick(focus, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(f.frame.Children().size(), 1);
+    QCOMPARE(f.answers.questions, document ? 1 : 0);
 }
 
 void TestMainFrame::treeActsOncePerChoice_data() {
     QTest::addColumn<int>("child");
+    QTest::addColumn<bool>("enter"); // else a click
     QTest::addColumn<QStringList>("dialogs");
-    QTest::newRow("信道信息") << 0 << QStringList();
-    QTest::newRow("可选功能") << 1 << QStringList{"可选功能"};
-    QTest::newRow("DTMF") << 2 << QStringList{"DTMF"};
+    QTest::newRow("信道信息") << 0 << false << QStringList();
+    QTest::newRow("DTMF") << 2 << false << QStringList{"DTMF"};
+    QTest::newRow("DTMF by Enter") << 2 << true << QStringList{"DTMF"};
 }
 
 void TestMainFrame::treeActsOncePerChoice() {
     QFETCH(int, child);
+    QFETCH(bool, enter);
     QFETCH(QStringList, dialogs);
-    TestHome home;
-    AutoResponder answers;
-    CMainFrame frame;
-    QVERIFY(frame.DocManager().NewDocument());
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    SingleClickStyle style;
-    QTreeWidget* tree = frame.NavigationBar()->Tree();
+    SingleClickStyle style; // outlives the tree
+    Frame f;
+    QVERIFY(f.Start(true));
+    QTreeWidget* tree = f.frame.NavigationBar()->Tree();
     tree->setStyle(&style);
+    QTreeWidgetItem* item = tree->topLevelItem(0)->child(child);
     // The item is found by what it is, whatever it reads.
-    TreeItem(frame, child)->setText(0, "renamed");
-    const int id = QList<int>{32787, 32788, 32789}[child];
+    item->setText(0, "renamed");
     int runs = 0;
-    connect(frame.Action(id), &QAction::triggered, [&runs] { ++runs; });
-    frame.OnFileClose();
+    connect(f.frame.Action(child == 0 ? kIdChannelInfo : kIdDtmf), &QAction::triggered,
+            [&runs] { ++runs; });
+    // Close only hides the document window; "信道信息" shows it again.
+    f.frame.OnFileClose();
+    auto choose = [&] {
+        if (!enter)
+            return QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                                     tree->visualItemRect(item).center());
+        tree->setFocus();
+        for (int down = 0; down <= child; ++down)
+            QTest::keyClick(tree, Qt::Key_Down);
+        QTest::keyClick(tree, Qt::Key_Return);
+    };
     for (int choice = 1; choice <= 2; ++choice) {
-        QCOMPARE(DialogsOpenedBy([&] { ClickTreeItem(frame, child); }), dialogs);
+        QCOMPARE(DialogsOpenedBy(choose), dialogs);
         QCOMPARE(runs, choice);
         QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
     }
-    QCOMPARE(frame.ActiveChild()->isHidden(), child != 0);
-    tree->setStyle(nullptr);
+    QCOMPARE(f.frame.ActiveChild()->isHidden(), child != 0);
 }
 
-void TestMainFrame::treeEnterActsOnTheCurrentItem() {
+void TestMainFrame::saveAndOpen() {
+    Frame f;
+    QVERIFY(f.Start(true));
+    // Saving commits what the grid holds first.
+    f.frame.ActiveView()->CommitEditorText(130, kColRxFreq, "438.5");
+    f.answers.fileNames << f.home.Path("first.dat");
+    QTest::keyClick(f.Focus(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(ChannelRecord::Load(g_image, 130).RxFreq(), 43850000);
+    const QByteArray saved = ReadAll(f.home.Path("first.dat"));
+    QCOMPARE(saved, ImageBytes(g_image, 0, kImageSize));
+    // Opening reads the file into a window of its own.
+    g_image.FillAll(0);
+    f.answers.fileNames << f.home.Path("first.dat") << f.home.Path("second.dat");
+    QTest::keyClick(f.Focus(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(f.frame.Children().size(), 2);
+    QCOMPARE(f.frame.ActiveView()->CellText(130, kColRxFreq), QString("438.50000"));
+    const qsizetype actions = f.frame.findChildren<QAction*>().size();
+    ClickMenuItem(f.frame, "文件", kIdSaveAs);
+    QCOMPARE(ReadAll(f.home.Path("second.dat")), saved);
+    QVERIFY(FileMenu(f.frame).contains("| --- | &1 second.dat | &2 first.dat | --- |"));
+    // The recent files: the last four, the newest first, in both file menus.
+    for (const char* path : {"/a/1.dat", "/a/2.dat", "/a/3.dat", "/a/1.dat"})
+        f.frame.AddRecentFile(path);
+    QVERIFY(FileMenu(f.frame).contains(
+        "| --- | &1 1.dat | &2 3.dat | &3 2.dat | &4 second.dat | --- |"));
+    QCOMPARE(f.frame.findChildren<QAction*>().size(), actions + 2 * 3);
+    QVERIFY(f.answers.messages.isEmpty());
+}
+
+void TestMainFrame::portDialog() {
+    TestHome home;
+    QVERIFY(home.WriteFile("Program.ini", "[Ports]\nCOM3=/x/three\nCOM12=/x/twelve\n"));
+    // The current port, the one checked (0: none), the one chosen (0: OK at once), the result.
+    const std::tuple<const char*, int, int, const char*> steps[] = {
+        {"COM7", 0, 0, "COM7"}, {"COM3", 3, 12, "\\\\.\\COM12"}, {"\\\\.\\COM12", 12, 3, "COM3"}};
+    for (auto [current, checked, choose, chosen] : steps) {
+        g_portName = current;
+        // Only the devices of this file can be opened.
+        CPortDlg dialog(nullptr,
+                        [](const std::string& device) { return device.compare(0, 3, "/x/") == 0; });
+        for (int p = 1; p <= 16; ++p)
+            QCOMPARE(dialog.Buttons()->button(1006 + p)->isEnabled(), p == 3 || p == 12);
+        QCOMPARE(dialog.Buttons()->checkedId(), checked ? 1006 + checked : -1);
+        if (choose)
+            QTest::mouseClick(dialog.Buttons()->button(1006 + choose), Qt::LeftButton);
+        dialog.accept();
+        QCOMPARE(QString::fromStdString(g_portName), QString(chosen));
+    }
+    // The next start uses the port chosen last.
+    CProgramApp app;
+    QVERIFY(app.InitInstance(QString()));
+    QCOMPARE(QString::fromStdString(g_portName), QString("COM3"));
+}
+
+void TestMainFrame::transferFromTheView_data() {
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("hangUpAt"); // the block after which the radio hangs up; 0: never
+    QTest::newRow("read") << false << 0;
+    QTest::newRow("read, hang-up midway") << false << 200;
+    QTest::newRow("write") << true << 0;
+}
+
+void TestMainFrame::transferFromTheView() {
+    QFETCH(bool, write);
+    QFETCH(int, hangUpAt);
     TestHome home;
     AutoResponder answers;
-    CMainFrame frame;
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowActive(&frame));
-    QTreeWidget* tree = frame.NavigationBar()->Tree();
-    tree->setFocus();
-    const QStringList opened = DialogsOpenedBy([tree] {
-        QTest::keyClick(tree, Qt::Key_Down);
-        QTest::keyClick(tree, Qt::Key_Down);
-        QTest::keyClick(tree, Qt::Key_Down);
-        QTest::keyClick(tree, Qt::Key_Return);
+    // The radio has channel A 001 on 145.025 MHz.
+    MemoryImage memory;
+    BuildNewDocumentImage(memory, "/nonexistent");
+    PutBytes(memory, RecordOffset(1), Hex("0025501400255014"));
+    SimulatedRadio radio(memory, {hangUpAt ? FaultKind::HangUp : FaultKind::None, hangUpAt});
+    QVERIFY(radio.Start(home));
+    BuildNewDocumentImage(g_image, "/nonexistent");
+    CProgramView view;
+    view.CommitEditorText(5, kColRxFreq, "150");
+    const QByteArray before = ImageBytes(g_image, 0, kImageSize);
+    // "开始" twice, then Esc while the transfer runs: one session, closed by its end only.
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<CTransferDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->OnStart();
+        dialog->OnStart();
+        dialog->reject();
     });
-    QCOMPARE(opened, QStringList{"DTMF"});
-    QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
-}
-
-void TestMainFrame::navigationBarClose() {
-    TestHome home;
-    CMainFrame frame;
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    auto* close = frame.NavigationBar()->findChild<QAbstractButton*>("closeButton");
-    QVERIFY(close);
-    QCOMPARE(close->toolTip(), QString("Close"));
-    QTest::mouseClick(close, Qt::LeftButton);
-    QVERIFY(frame.NavigationBar()->isHidden());
-    QVERIFY(!frame.Action(32772)->isChecked());
-}
-
-void TestMainFrame::navigationBarWidth() {
-    TestHome home;
-    CMainFrame frame;
-    frame.resize(800, 500);
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    CNavigationBar* bar = frame.NavigationBar();
-    // Drags the separator right of the bar to x and releases it there.
-    auto dragTo = [&](int x) {
-        const QPoint grip(bar->geometry().right() + 2, bar->geometry().center().y());
-        QTest::mousePress(&frame, Qt::LeftButton, {}, grip);
-        QMouseEvent move(QEvent::MouseMove, QPointF(x, grip.y()),
-                         frame.mapToGlobal(QPointF(x, grip.y())), Qt::LeftButton, Qt::LeftButton,
-                         {});
-        QApplication::sendEvent(&frame, &move);
-        QApplication::processEvents(); // the frame applies a separator move on a timer
-        QTest::mouseRelease(&frame, Qt::LeftButton, {}, QPoint(x, grip.y()));
-    };
-    dragTo(bar->x() + 3);
-    QCOMPARE(bar->width(), 11);
-    dragTo(780);
-    QCOMPARE(bar->width(), 400);
-    dragTo(bar->x() + 185);
-    QVERIFY(qAbs(bar->width() - 185) <= 3);
-}
-
-void TestMainFrame::lockIndicators() {
-    if (SystemLockKeys())
-        QSKIP("the windowing system reports the real lock states here");
-    TestHome home;
-    CMainFrame frame;
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowActive(&frame));
-    auto* locks = frame.findChild<CLockIndicators*>();
-    QVERIFY(locks);
-    QCOMPARE(locks->Texts(), (QStringList{"", "", ""}));
-    // Pressed where the focus is: the key passes the window, then the widgets up to the frame.
-    QWindow* window = frame.windowHandle();
-    for (Qt::Key key : {Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_ScrollLock})
-        QTest::keyClick(window, key);
-    QCOMPARE(locks->Texts(), (QStringList{"大写", "数字", "滚动"}));
-    QTest::keyClick(window, Qt::Key_CapsLock);
-    QTest::keyClick(window, Qt::Key_ScrollLock);
-    QCOMPARE(locks->Texts(), (QStringList{"", "数字", ""}));
-    // The indicators follow the message pane.
-    QStatusBar* bar = frame.statusBar();
-    const QList<QLabel*> labels = bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-    QVERIFY(labels.size() >= 3);
-}
-
-void TestMainFrame::printSetupReachesPrinting() {
-    TestHome home;
-    AutoResponder answers;
-    CMainFrame frame;
-    QVERIFY(frame.DocManager().NewDocument());
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    QPrinter* setUp = nullptr;
-    AnswerDialogs([&frame] { ClickMenuItem(frame, "文件", 57606); },
-                  [&setUp](QWidget* modal) {
-                      auto* dialog = qobject_cast<QPageSetupDialog*>(modal);
-                      QVERIFY(dialog);
-                      setUp = dialog->printer();
-                      auto* landscape = dialog->findChild<QRadioButton*>("landscape");
-                      QVERIFY(landscape);
-                      // On the button's indicator: the widget may be wider than its text.
-                      QTest::mouseClick(landscape, Qt::LeftButton, {},
-                                        QPoint(5, landscape->height() / 2));
-                      dialog->accept();
-                  });
-    QVERIFY(setUp);
-    QPrinter* previewed = nullptr;
-    AnswerDialogs([&frame] { ClickMenuItem(frame, "文件", 57609); },
-                  [&previewed](QWidget* modal) {
-                      auto* dialog = qobject_cast<QPrintPreviewDialog*>(modal);
-                      QVERIFY(dialog);
-                      previewed = dialog->printer();
-                      dialog->reject();
-                  });
-    QCOMPARE(previewed, setUp);
-    QCOMPARE(previewed->pageLayout().orientation(), QPageLayout::Landscape);
+    write ? view.OnWriteToRadio() : view.OnReadFromRadio();
+    QCOMPARE(answers.messages, hangUpAt ? QStringList{"通信出错"} : QStringList());
+    QCOMPARE(radio.Sent().count(QByteArray("\x02PROGRAM")), 1);
+    QVERIFY(!g_transferBusy);
+    // A write sends what the grid holds; only a complete read changes the image and the grid.
+    const bool loaded = !write && !hangUpAt;
+    QCOMPARE(ChannelRecord::Load(radio.simulator.Memory(), 5).RxFreq() == 15000000, write);
+    QCOMPARE(ImageBytes(g_image, 0, kImageSize) == before, !write && !loaded);
+    QCOMPARE(view.CellText(1, kColRxFreq), loaded ? QString("145.02500") : QString());
+    QCOMPARE(view.CellText(5, kColRxFreq), loaded ? QString() : QString("150.00000"));
 }
 
 KESTRA_REGISTER_TEST(TestMainFrame);
