@@ -1,0 +1,76 @@
+#pragma once
+
+#include "image/memory_image.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// 16 KiB that differ from address to address.
+inline QByteArray Pattern(int seed) {
+    QByteArray bytes(kImageSize, '\0');
+    for (int i = 0; i < kImageSize; ++i)
+        bytes[i] = char((i * 13 + (i >> 9) + seed) & 0xFF);
+    return bytes;
+}
+
+// A run of kestra-cli in a new folder DIR, its program directory, with radio.dat, in.dat and
+// Default.dat (Pattern 1-3). PORT: the device of `kestra-cli simulate` with `simulator` options.
+struct CliRun {
+    QStringList args, simulator;
+    int status;
+    QString out, err; // stdout (with a final '*': how it begins), how stderr begins
+    int errLines;
+    QString file;     // a file to check afterwards,
+    QByteArray bytes; // and what it holds (nothing: it does not exist)
+};
+Q_DECLARE_METATYPE(CliRun)
+
+inline void AddRun(const char* name, const QStringList& args, const QStringList& simulator,
+                   int status, const char* out, const char* err = "", int errLines = 0,
+                   const char* file = "", const QByteArray& bytes = {}) {
+    QTest::newRow(name) << CliRun{args, simulator, status, out, err, errLines, file, bytes};
+}
+
+inline void CheckRun() {
+    QFETCH(CliRun, run);
+    QTemporaryDir dir;
+    for (int i = 0; i < 3; ++i) {
+        QFile file(dir.filePath(QStringList{"radio.dat", "in.dat", "Default.dat"}[i]));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Pattern(i + 1)) == kImageSize);
+    }
+    QProcess radio;
+    if (run.args.contains("PORT")) {
+        radio.start(KESTRA_CLI_PATH,
+                    QStringList{"simulate"} + run.simulator.replaceInStrings("DIR", dir.path()));
+        QVERIFY(radio.waitForReadyRead(5000));
+        const QString line = QString::fromUtf8(radio.readLine()).trimmed();
+        QVERIFY(line.startsWith("device: /dev/"));
+        run.args.replaceInStrings("PORT", line.mid(8));
+    }
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("KESTRA_HOME", dir.path());
+    cli.setProcessEnvironment(env);
+    cli.start(KESTRA_CLI_PATH, run.args.replaceInStrings("DIR", dir.path()));
+    QVERIFY(cli.waitForFinished(20000) && cli.exitStatus() == QProcess::NormalExit);
+    QCOMPARE(cli.exitCode(), run.status);
+    const QString out = QString::fromUtf8(cli.readAllStandardOutput());
+    QCOMPARE(run.out.endsWith('*') ? out.left(run.out.size() - 1) + '*' : out, run.out);
+    const QString err = QString::fromUtf8(cli.readAllStandardError());
+    run.err.replace("DIR", dir.path());
+    QCOMPARE(err.left(run.err.size()), run.err);
+    QCOMPARE(err.count('\n'), run.errLines);
+    if (!run.file.isEmpty()) { // a simulated radio saves its memory after the end command
+        const auto content = [&] {
+            QFile file(dir.filePath(run.file));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QTRY_COMPARE(content(), run.bytes);
+    }
+    if (radio.program().isEmpty())
+        return;
+    radio.terminate(); // the simulated radio, still running, ends normally on SIGTERM
+    QVERIFY(radio.waitForFinished(5000) && radio.exitStatus() == QProcess::NormalExit);
+    QCOMPARE(radio.exitCode(), 0);
+}
