@@ -95,10 +95,18 @@ class TestCodecs : public QObject {
                                                              {"D-1N", "ffff"},
                                                              {"D778N", "ffff"},
                                                              {"D99999999999N", "ffff"},
-                                                             {"\xBF 23D", "23c0"},
-                                                             {"\xC0\x80 23D", "23c0"},
-                                                             {"\xE0\xA4\x85 23D", "23c0"},
-                                                             {"\xF0\x9F\x98\x80 23D", "23c0"}};
+                                                             {"\xBF"
+                                                              "23D",
+                                                              "23c0"},
+                                                             {"\xC0\x80"
+                                                              "23D",
+                                                              "23c0"},
+                                                             {"\xE0\xA4\x85"
+                                                              "23D",
+                                                              "23c0"},
+                                                             {"\xF0\x9F\x98\x80"
+                                                              "23D",
+                                                              "23c0"}};
         for (size_t i = 0; i < std::size(codes); ++i) {
             const auto [low, high] = EncodeToneCode(codes[i].first);
             QCOMPARE((QByteArray(1, char(low)) + char(high)).toHex(), codes[i].second);
