@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -266,13 +267,15 @@ void TestMainFrame::transferFromTheView() {
     CProgramView view;
     view.CommitEditorText(5, kColRxFreq, "150");
     const QByteArray before = ImageBytes(g_image, 0, kImageSize);
-    // "开始" twice, then Esc while the transfer runs: one session, closed by its end only.
+    // "开始" clicked, pressed again before its buttons are disabled, then Esc while the
+    // transfer runs: one session, closed by its end only.
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<CTransferDlg*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
+        QTest::mouseClick(dialog->StartButton(), Qt::LeftButton);
+        QVERIFY(g_transferBusy);
         dialog->OnStart();
-        dialog->OnStart();
-        dialog->reject();
+        QTest::keyClick(dialog, Qt::Key_Escape);
     });
     write ? view.OnWriteToRadio() : view.OnReadFromRadio();
     QCOMPARE(answers.messages, hangUpAt ? QStringList{"通信出错"} : QStringList());
