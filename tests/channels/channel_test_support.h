@@ -7,9 +7,8 @@
 class MemoryImage;
 class QWidget;
 
-// Batch settings from words: "first-last", then "key=value" (keys as in the form, e.g.
-// "rxStart=145 rxStep=12.5"; "mode" is "offset" or "own"; "options" gives digits). Unnamed fields
-// keep the form's initial values (all channels, band 0's low limit as both starts).
+// Batch settings from "first-last key=value...": form keys (e.g. "1-3 rxStart=145 rxStep=25",
+// "mode=offset" or "own", "options=" item digits); unnamed fields keep the form's initial values.
 BatchSettings ParseBatchSettings(const QString& words);
 // "rx/tx" of a record as the dialogs show it; an empty transmit frequency shows as "-".
 QString Frequencies(const MemoryImage& image, int record);

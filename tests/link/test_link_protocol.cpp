@@ -178,6 +178,7 @@ void TestLinkProtocol::faults_data() {
     QTest::newRow("init stays open") << Fault{"init", -1, -1, 0, "", true, 523, 8};
     QTest::newRow("service: no port") << Fault{"service read", 0, -1, 0, "", false, 0, 0};
     QTest::newRow("service: half ident") << Fault{"service read", -1, 9, 0, half, false, 9, 108};
+    QTest::newRow("service: short") << Fault{"service read", -1, 13, 0, "R" + half, false, 13, 108};
     QTest::newRow("service: ENDR") << Fault{"service read", 23, -1, 0, "", false, 23, 8};
     QTest::newRow("service: refused") << Fault{"service write", -1, 10, 0, "N", false, 10, 8};
     QTest::newRow("service: write") << Fault{"service write", 11, -1, 0, "", false, 11, 8};
@@ -200,9 +201,8 @@ void TestLinkProtocol::faults() {
 
     // The dialog's buttons go off once the port is open; it closes, but stays for the next radio.
     const bool opens = fault.failWrite != 0;
-    QStringList events = {fault.ok ? ""
-                          : opens  ? "message 通信出错"
-                                   : "message 无法打开串口 +reason"};
+    const QString failure = opens ? "message 通信出错" : "message 无法打开串口 +reason";
+    QStringList events = {fault.ok ? "" : failure};
     if (fault.ok && kind == "init")
         events = {"message 初始化数据成功", "progress 0 0%", "enable"};
     if (kind == "read" || kind == "write" || kind == "init")
@@ -213,8 +213,7 @@ void TestLinkProtocol::faults() {
     if (fault.ok && kind == "read")
         QCOMPARE(observer.lastProgress, QString("389 100%")); // 384 + 5 blocks
 
-    // A failed read changes nothing. A read takes the radio's 0x0000-0x2FFF and 0x3F70-0x3FFF,
-    // and for the erased band A the identification's limits.
+    // A failed read changes nothing; a read takes the radio's ranges, band A from the ident.
     MemoryImage expected = PatternImage(5);
     if (fault.ok && kind == "read") {
         expected.Write(0, PatternImage(9).Bytes().first(0x3000));

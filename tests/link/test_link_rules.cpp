@@ -1,3 +1,4 @@
+#include "link/busy_claim.h"
 #include "link/clone_transfer.h"
 #include "link/port_name.h"
 #include "link/profile_text.h"
@@ -6,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstring>
 #include <fstream>
 
 namespace {
@@ -13,8 +15,7 @@ namespace {
 // The hexadecimal digits (blanks allowed) as the start of an identification.
 IdentBlock IdentFrom(const QByteArray& hex) {
     IdentBlock ident;
-    const QByteArray bytes = QByteArray::fromHex(hex).leftJustified(32, '\0', true);
-    std::copy(bytes.begin(), bytes.end(), ident.bytes.begin());
+    std::memcpy(ident.bytes.data(), QByteArray::fromHex(hex).leftJustified(32, '\0', true), 32);
     return ident;
 }
 
@@ -32,6 +33,7 @@ class TestLinkRules : public QObject {
     void bandFillIn();
     void portNames();
     void profileLines();
+    void busyClaim();
     void faultTexts();
 };
 
@@ -39,17 +41,15 @@ void TestLinkRules::blockSplit() {
     // The blocks, the first and the last, and the progress bar's 32-byte units of each range.
     const std::pair<TransferRange, const char*> table[] = {
         {kCloneFirstRange, "384 0000/32 2fe0/32 384"}, {kCloneSecondRange, "5 3f70/16 3fe0/32 5"},
-        {kCalibrationRegion, "6 3ed0/16 3f60/16 5"},   {kInitialiseSecondRange, "0 - - 0"},
-        {{0x0105, 0x0106}, "1 0105/1 0105/1 1"},       {{0x0200, 0x0100}, "0 - - 0"},
+        {kCalibrationRegion, "6 3ed0/16 3f60/16 5"},   {kInitialiseSecondRange, "0 0"},
+        {{0x0105, 0x0106}, "1 0105/1 0105/1 1"},       {{0x0200, 0x0100}, "0 0"},
         {{0x3FF0, 0xFFFF}, "1 3ff0/16 3ff0/16 1"}};
     for (const auto& [range, split] : table) {
         const auto blocks = SplitBlocks(range);
         QString text = QString::number(blocks.size());
-        for (const size_t i : {size_t(0), blocks.size() - 1})
-            text += blocks.empty() ? " -"
-                                   : QString(" %1/%2")
-                                         .arg(blocks[i].address, 4, 16, QChar('0'))
-                                         .arg(blocks[i].length);
+        if (!blocks.empty())
+            text += QString::asprintf(" %04x/%d %04x/%d", blocks[0].address, blocks[0].length,
+                                      blocks.back().address, blocks.back().length);
         QCOMPARE(text + ' ' + QString::number(ProgressSteps(range, {})), QString(split));
     }
 }
@@ -105,18 +105,16 @@ void TestLinkRules::portNames() {
     std::ofstream(ini) << "[ ports ]\n"
                           "  COM3 = /dev/serial/by-id/usb-cable  \ncom10=\"/dev/ttyX10\"\nCOM4=\n";
     // A port name, its number (0: none) and device, also under [Ports] of Program.ini.
-    for (const QString row :
-         {"COM1|1|/dev/ttyUSB0", "COM8|8|/dev/ttyUSB7", "COM9|9|/dev/ttyACM0",
-          "\\\\.\\COM12|12|/dev/ttyACM3", "\\\\.\\COM13|13|/dev/ttyS0",
-          "\\\\.\\COM16|16|/dev/ttyS3", "\\\\.\\COM17|17|", "\\\\.\\COM123|123|", "COM1234|0|",
-          "CON1|0|", "COMx|0|", "/dev/pts/7|0|/dev/pts/7", "com3|3|/dev/serial/by-id/usb-cable",
-          "\\\\.\\COM10|10|/dev/ttyX10", "COM4|4|/dev/ttyUSB3"}) {
+    for (const QString row : {"COM1|1|/dev/ttyUSB0", "COM8|8|/dev/ttyUSB7", "COM9|9|/dev/ttyACM0",
+                              "\\\\.\\COM12|12|/dev/ttyACM3", "\\\\.\\COM13|13|/dev/ttyS0",
+                              "\\\\.\\COM16|16|/dev/ttyS3", "\\\\.\\COM17|17|",
+                              "\\\\.\\COM123|123|", "COM1234|0|", "CON1|0|", "XOM1|0|", "COMx|0|",
+                              "/dev/pts/7|0|/dev/pts/7", "com3|3|/dev/serial/by-id/usb-cable",
+                              "\\\\.\\COM10|10|/dev/ttyX10", "COM4|4|/dev/ttyUSB3"}) {
         const std::string name = row.section('|', 0, 0).toStdString();
         const int number = PortNumberOf(name);
-        QCOMPARE(QString("%1|%2|%3")
-                     .arg(row.section('|', 0, 0))
-                     .arg(number)
-                     .arg(QString::fromStdString(ResolvePortDevice(name, ini))),
+        QCOMPARE(QString::asprintf("%s|%d|%s", name.c_str(), number,
+                                   ResolvePortDevice(name, ini).c_str()),
                  row);
         if (number > 0 && name == row.section('|', 0, 0).toUpper().toStdString()) // as given
             QCOMPARE(PortNameForNumber(number), name);
@@ -147,18 +145,28 @@ void TestLinkRules::profileLines() {
     }
 }
 
+void TestLinkRules::busyClaim() {
+    std::atomic<bool> busy = false;
+    std::optional<BusyClaim> first = BusyClaim::TryClaim(busy);
+    QVERIFY(first && busy && !BusyClaim::TryClaim(busy));
+    std::optional<BusyClaim> handedOn(std::move(*first));
+    first.reset(); // the moved-from claim releases nothing
+    QVERIFY(busy);
+    handedOn.reset();
+    QVERIFY(!busy);
+}
+
 void TestLinkRules::faultTexts() {
-    // The fault each text of `simulate --fault` names, as kind:block (the kind's number in
-    // FaultKind); "-" when rejected.
+    // Texts of `simulate --fault` and the fault they name as kind:block (FaultKind's number).
     const std::pair<const char*, const char*> table[] = {
         {"silent", "1:0"},   {"stray", "2:0"},  {"bad-ack:0", "3:0"},      {"short:12", "4:12"},
         {"hangup:1", "5:1"}, {"hangup:0", "-"}, {"hangup:-1", "-"},        {"short:3x", "-"},
         {"noise:3", "-"},    {"noise", "-"},    {"short:99999999999", "-"}};
     for (const auto& [text, named] : table) {
         const auto fault = ParseSimulatorFault(text);
-        QCOMPARE(text + QString(" ") +
-                     (fault ? QString("%1:%2").arg(int(fault->kind)).arg(fault->block) : "-"),
-                 text + QString(" ") + named);
+        const QString got =
+            fault ? QString::asprintf("%d:%d", int(fault->kind), fault->block) : "-";
+        QCOMPARE(text + (' ' + got), text + (' ' + QString(named)));
     }
 }
 

@@ -67,7 +67,6 @@ void TestRadioDialogs::fmReceiverFromTheView() {
                                                               fm->ChannelList(), fm->Grid()})
                 for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape})
                     QTest::keyClick(w, key);
-            QVERIFY(fm->isVisible());
             PressCell(fm, 3, 0);
             shown << fm->CurrentFrequencyEdit()->text() << fm->CellEditor()->selectedText();
             QTest::keyClicks(fm->CellEditor(), "1a01x.23456");
@@ -93,35 +92,39 @@ void TestRadioDialogs::modelInfoFromTheView() {
     g_bandLimits.low[1] = 18000000;
     g_bandLimits.high[1] = 25099999; // shown in whole MHz
     CProgramView view;
-    for (auto [row, text] : {std::pair(1, "150"), std::pair(2, "145"), std::pair(3, "160")})
+    for (auto [row, text] : {std::pair(1, "171"), std::pair(2, "145"), std::pair(3, "160")})
         view.CommitEditorText(row, kColRxFreq, text);
     QStringList shown;
-    QVERIFY(WithModalDialog(
-        [&] { view.OnModelInfo(); },
-        [&](QDialog* dialog) {
-            auto* info = qobject_cast<CModelInfoDlg*>(dialog);
-            QVERIFY(ShowActive(info));
-            shown << info->ModelEdit()->text()
-                  << (info->ModelEdit()->isReadOnly() ? "read-only" : "") << Limits(*info, 1);
-            Retype(info->LimitEdit(0, false), "150");
-            Retype(info->LimitEdit(0, true), "4a5.0x"); // digits only, at most three
-            shown << Limits(*info, 0);
-            QVERIFY(MoveFocus(info->LimitEdit(0, true), info->LimitEdit(0, false)));
-            shown << Limits(*info, 0);
-            Retype(info->LimitEdit(0, false), "150");
-            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-                QTest::keyClick(info->LimitEdit(0, false), key);
-            QVERIFY(info->isVisible());
-            shown << Limits(*info, 0) << QString::number(g_bandLimits.low[0]);
-        }));
-    QCOMPARE(shown.join(' '), QString("UV-K read-only 180-250 150-450 400-450 150-450 13600000"));
-    QCOMPARE(QString("%1 %2").arg(g_bandLimits.low[0]).arg(g_bandLimits.high[1]),
-             QString("15000000 25000000"));
+    QVERIFY(WithModalDialog([&] { view.OnModelInfo(); },
+                            [&](QDialog* dialog) {
+                                auto* info = qobject_cast<CModelInfoDlg*>(dialog);
+                                QVERIFY(ShowActive(info));
+                                QLineEdit* lower = info->LimitEdit(0, false);
+                                QLineEdit* upper = info->LimitEdit(0, true);
+                                shown << info->ModelEdit()->text()
+                                      << (info->ModelEdit()->isReadOnly() ? "read-only" : "")
+                                      << Limits(*info, 1);
+                                Retype(lower, "150");
+                                Retype(upper, "4a5.0x"); // digits only, at most three
+                                shown << Limits(*info, 0);
+                                QVERIFY(MoveFocus(upper, lower));
+                                shown << Limits(*info, 0);
+                                Retype(lower, "180");
+                                for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+                                    QTest::keyClick(lower, key);
+                                shown << Limits(*info, 0);
+                                Retype(upper, "170"); // focused when the dialog closes
+                                shown << Limits(*info, 0) << QString::number(g_bandLimits.high[0]);
+                            }));
+    QCOMPARE(shown.join(' '),
+             QString("UV-K read-only 180-250 150-450 400-450 180-450 400-170 17400000"));
+    QCOMPARE(QString("%1 %2").arg(g_bandLimits.high[0]).arg(g_bandLimits.low[1]),
+             QString("17000000 20000000"));
     QCOMPARE(ImageBytes(g_image, kBandBlock, 16).toHex(),
-             QByteArray("00000015000040170000002000000025"));
+             QByteArray("00006013000000170000002000000025"));
     QCOMPARE(view.CellText(1, kColRxFreq) + " " + view.CellText(2, kColRxFreq) + " " +
                  view.CellText(3, kColRxFreq),
-             QString("150.00000  160.00000"));
+             QString(" 145.00000 160.00000"));
 }
 
 KESTRA_REGISTER_TEST(TestRadioDialogs);
