@@ -11,6 +11,7 @@
 #include "service/spin_edit.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
@@ -43,6 +44,7 @@ class TestEditing : public QObject {
     void gridKeys();
     void wheelPagesThenScrolls_data();
     void wheelPagesThenScrolls();
+    void widthsFromTwips();
     void filterOnEveryHostAndPath_data();
     void filterOnEveryHostAndPath();
     void cellEditor_data();
@@ -124,6 +126,15 @@ void TestEditing::wheelPagesThenScrolls() {
     }
     QScrollBar* bar = view.Grid()->verticalScrollBar();
     QCOMPARE(bar->value(), scrolled.x() * bar->pageStep() + scrolled.y() * bar->singleStep());
+}
+
+void TestEditing::widthsFromTwips() {
+    CProgramView view;
+    QCOMPARE(view.logicalDpiX(), 96); // the offscreen screen: 15 twips a pixel
+    QCOMPARE(view.Grid()->verticalHeader()->width(), 40);
+    QCOMPARE(view.Grid()->columnWidth(0), 100);
+    QCOMPARE(view.Grid()->columnWidth(1), 100);
+    QCOMPARE(view.Grid()->columnWidth(2), 66);
 }
 
 void TestEditing::filterOnEveryHostAndPath_data() {
