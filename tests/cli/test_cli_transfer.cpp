@@ -37,8 +37,8 @@ void TestCliTransfer::transfers_data() {
            "model: SIMRADIO\nmcu: v1.2.3\npc: v2.5.1\nband A: 136-174\nband B: 400-480\n");
     AddRun("absent port", {"read", "--port", "DIR/no-port", "-o", "DIR/out.dat"}, {}, 1, "",
            "无法打开串口\n", 2, "out.dat");
-    AddRun("hang-up", {"read", "--port", "PORT", "-o", "DIR/out.dat"}, {"--fault", "hangup:3"}, 1,
-           "", "通信出错\n", 1, "out.dat");
+    AddRun("half an identification", {"read", "--port", "PORT", "-o", "DIR/out.dat"},
+           {"--fault", "short:0"}, 1, "", "通信出错\n", 1, "out.dat");
 }
 
 QTEST_GUILESS_MAIN(TestCliTransfer)
