@@ -32,4 +32,8 @@ enum CommandId {
     kIdParameterAdjust = 32807,
     kIdDtmfDecoderInit = 32808,
     kIdRadioInfo = 32809,
+    kIdImportCsv = 32810,
+    kIdExportCsv = 32811,
+    kIdCompare = 32812,
+    kIdOpenBackup = 32813,
 };

@@ -41,6 +41,7 @@ class CMainFrame : public QMainWindow {
     // Commands.
     void OnFileNew();
     void OnFileOpen();
+    void OnOpenBackup();
     void OnFileClose();
     bool OnFileSave();
     bool OnFileSaveAs();

@@ -47,6 +47,7 @@ class CProgramView : public QWidget {
     void OnRadioInfo();
     void OnChannelEdit();
     void OnBatchGenerate();
+    void OnImportCsv();
     void OnModelInfo();
     void OnFmReceiver();
     void OnParameterAdjust();

@@ -10,6 +10,8 @@ const std::vector<CliCommand>& CliCommands() {
     static const std::vector<CliCommand> commands = [] {
         std::vector<CliCommand> list;
         AddImageCommands(list);
+        AddCsvCommands(list);
+        AddDiffCommand(list);
         AddTransferCommands(list);
         return list;
     }();

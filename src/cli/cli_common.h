@@ -6,7 +6,14 @@
 #include <string_view>
 #include <vector>
 
-enum ExitCode { kExitOk = 0, kExitTransfer = 1, kExitUsage = 2, kExitFile = 3 };
+enum ExitCode {
+    kExitOk = 0,
+    kExitTransfer = 1,
+    kExitDifferent = 1, // diff: the images differ
+    kExitUsage = 2,
+    kExitFile = 3,
+    kExitSkipped = 4, // import-csv: some rows were not imported
+};
 
 struct CliCommand {
     std::string_view name;
@@ -19,6 +26,8 @@ struct CliCommand {
 const std::vector<CliCommand>& CliCommands();
 void AddImageCommands(std::vector<CliCommand>& commands);
 void AddTransferCommands(std::vector<CliCommand>& commands);
+void AddCsvCommands(std::vector<CliCommand>& commands);
+void AddDiffCommand(std::vector<CliCommand>& commands);
 
 // Prints "kestra-cli: <message>" on stderr and returns the exit status.
 int Fail(int status, std::string_view message);

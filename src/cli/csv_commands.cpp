@@ -1,0 +1,3 @@
+#include "cli/cli_common.h"
+
+void AddCsvCommands(std::vector<CliCommand>&) {}

@@ -1,0 +1,3 @@
+#include "cli/cli_common.h"
+
+void AddDiffCommand(std::vector<CliCommand>&) {}
