@@ -43,6 +43,8 @@ std::string DescribeImageFileError(const FileResult& result, const std::string& 
         return "cannot read " + path + ": " + result.reason;
     case FileError::TooShort:
         return path + " is not a memory image (" + result.reason + ")";
+    case FileError::TooLong:
+        return path + " is too large (" + result.reason + ")";
     case FileError::CannotWrite:
         return "cannot write " + path + ": " + result.reason;
     case FileError::None:

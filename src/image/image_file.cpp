@@ -45,24 +45,23 @@ static fs::path SaveTarget(const fs::path& path) {
     return path;
 }
 
-static FileResult WriteAll(const fs::path& path, const MemoryImage& image) {
+static FileResult WriteAll(const fs::path& path, std::string_view bytes) {
     errno = 0;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out)
         return {FileError::CannotWrite, SystemReason()};
-    const auto bytes = image.Bytes();
-    out.write(reinterpret_cast<const char*>(bytes.data()), kImageSize);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out)
         return {FileError::CannotWrite, SystemReason()};
     return {};
 }
 
-FileResult SaveImageFile(const fs::path& path, const MemoryImage& image) {
+FileResult SaveFileAtomically(const fs::path& path, std::string_view bytes) {
     const fs::path target = SaveTarget(path);
     fs::path temp = target;
     temp.replace_filename("." + target.filename().string() + ".saving");
-    FileResult result = WriteAll(temp, image);
+    FileResult result = WriteAll(temp, bytes);
     std::error_code ec;
     if (result.ok()) {
         if (fs::exists(target, ec))
@@ -74,4 +73,29 @@ FileResult SaveImageFile(const fs::path& path, const MemoryImage& image) {
     if (!result.ok())
         fs::remove(temp, ec);
     return result;
+}
+
+FileResult SaveImageFile(const fs::path& path, const MemoryImage& image) {
+    const auto bytes = image.Bytes();
+    return SaveFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+FileResult LoadTextFile(const fs::path& path, std::string& text, size_t limit) {
+    std::error_code ec;
+    if (fs::is_directory(path, ec))
+        return {FileError::CannotRead, "is a directory"};
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {FileError::CannotOpen, SystemReason()};
+    std::string buffer(limit + 1, '\0');
+    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    if (in.bad())
+        return {FileError::CannotRead, SystemReason()};
+    const auto got = static_cast<size_t>(in.gcount());
+    if (got > limit)
+        return {FileError::TooLong, "more than " + std::to_string(limit) + " bytes"};
+    text = buffer.substr(0, got);
+    return {};
 }
