@@ -169,6 +169,16 @@ std::optional<int64_t> MicroUnits(std::string_view text) {
     return value;
 }
 
+// A whole number of at most nine digits, nothing else.
+std::optional<int64_t> WholeNumber(std::string_view text) {
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != text.npos)
+        return std::nullopt;
+    int64_t value = 0;
+    for (char c : text)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
 // MHz text as a frequency value on the radio's channel steps. Empty when it is no number or
 // does not fit the field; `adapted` says why the value differs from the text.
 std::optional<int32_t> FrequencyFromMhz(std::string_view text, std::string& adapted) {
@@ -258,12 +268,12 @@ void SetExtraFields(const CsvRow& row, ParsedRow& parsed) {
         if (!row.Has(field.name))
             continue;
         const std::string text = row.Get(field.name);
-        const auto value = MicroUnits(text);
+        const auto value = WholeNumber(text);
         const int64_t limit = field.encoding == FieldEncoding::Frequency
                                   ? kMaxFieldValue
                                   : (int64_t{1} << field.width) - 1;
-        if (value && *value % 1000000 == 0 && *value / 1000000 <= limit)
-            parsed.record.Set(id, static_cast<uint32_t>(*value / 1000000));
+        if (value && *value <= limit)
+            parsed.record.Set(id, static_cast<uint32_t>(*value));
         else if (!text.empty())
             parsed.adapted.push_back(std::string(field.name) + " \"" + text + "\" 无效，未采用");
     }
@@ -284,10 +294,9 @@ ParsedRow ParseRow(const CsvRow& row, int line, const BandLimits& limits) {
     ParsedRow parsed;
     parsed.line = line;
     parsed.record = ChannelRecord::Cleared();
-    const auto location = MicroUnits(row.Get("Location"));
-    if (location && *location % 1000000 == 0 && *location / 1000000 >= 1 &&
-        *location / 1000000 <= 2 * kChannelsPerBand)
-        parsed.location = static_cast<int>(*location / 1000000);
+    const auto location = WholeNumber(row.Get("Location"));
+    if (location && *location >= 1 && *location <= 2 * kChannelsPerBand)
+        parsed.location = static_cast<int>(*location);
     std::string adapted;
     const auto rx = FrequencyFromMhz(row.Get("Frequency"), adapted);
     if (!rx || limits.BandOf(*rx) == -1) {
