@@ -19,7 +19,5 @@ void OptionalFeatures(QWidget* parent);
 void Dtmf(QWidget* parent);
 // Picks a .dat file and lists its differences from the open image by field name.
 void CompareWithFile(QWidget* parent);
-// Picks a .csv file and writes every valid channel of the open image to it.
-void ExportCsv(QWidget* parent);
 
 } // namespace Editors

@@ -7,7 +7,15 @@ namespace Ui {
 
 static Responder* s_responder = nullptr;
 static const char* const kTitle = "写频软件";
-static const char* const kFilter = "*.dat (*.dat)";
+
+static QString Filter(FileKind kind) {
+    return kind == FileKind::Csv ? QStringLiteral("*.csv (*.csv)")
+                                 : QStringLiteral("*.dat (*.dat)");
+}
+
+static QString Suffix(FileKind kind) {
+    return kind == FileKind::Csv ? QStringLiteral(".csv") : QStringLiteral(".dat");
+}
 
 void SetResponder(Responder* responder) {
     s_responder = responder;
@@ -29,18 +37,18 @@ bool AskOkCancel(QWidget* parent, const QString& text) {
                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
-QString AskOpenFileName(QWidget* parent) {
+QString AskOpenFileName(QWidget* parent, FileKind kind, const QString& directory) {
     if (s_responder && s_responder->fileName)
         return s_responder->fileName(false);
-    return QFileDialog::getOpenFileName(parent, {}, {}, QString::fromUtf8(kFilter));
+    return QFileDialog::getOpenFileName(parent, {}, directory, Filter(kind));
 }
 
-QString AskSaveFileName(QWidget* parent, const QString& suggestion) {
+QString AskSaveFileName(QWidget* parent, const QString& suggestion, FileKind kind) {
     if (s_responder && s_responder->fileName)
         return s_responder->fileName(true);
-    QString name = QFileDialog::getSaveFileName(parent, {}, suggestion, QString::fromUtf8(kFilter));
-    if (!name.isEmpty() && !name.endsWith(".dat", Qt::CaseInsensitive))
-        name += ".dat";
+    QString name = QFileDialog::getSaveFileName(parent, {}, suggestion, Filter(kind));
+    if (!name.isEmpty() && !name.endsWith(Suffix(kind), Qt::CaseInsensitive))
+        name += Suffix(kind);
     return name;
 }
 

@@ -21,7 +21,11 @@ void SetResponder(Responder* responder);
 
 void ShowMessage(QWidget* parent, const QString& text, const QString& details = {});
 bool AskOkCancel(QWidget* parent, const QString& text);
-QString AskOpenFileName(QWidget* parent);
-QString AskSaveFileName(QWidget* parent, const QString& suggestion);
+// What a file dialog lists: memory images (.dat) or channel lists (.csv).
+enum class FileKind { Image, Csv };
+QString AskOpenFileName(QWidget* parent, FileKind kind = FileKind::Image,
+                        const QString& directory = {});
+QString AskSaveFileName(QWidget* parent, const QString& suggestion,
+                        FileKind kind = FileKind::Image);
 
 } // namespace Ui

@@ -48,6 +48,9 @@ class CProgramView : public QWidget {
     void OnChannelEdit();
     void OnBatchGenerate();
     void OnImportCsv();
+    void OnExportCsv();
+    // The grid's pending edits go into the image first.
+    void OnCompare();
     void OnModelInfo();
     void OnFmReceiver();
     void OnParameterAdjust();

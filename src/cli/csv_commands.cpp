@@ -9,9 +9,6 @@
 
 namespace {
 
-// Channel lists are a few tens of kilobytes; anything far larger is not one.
-constexpr size_t kMaxCsvBytes = 4 * 1024 * 1024;
-
 // "-o FILE" / "--output FILE" and the positional arguments; false on anything else.
 bool SplitOutput(const std::vector<std::string>& args, std::vector<std::string>& positional,
                  std::string& output) {
@@ -58,7 +55,7 @@ int RunImport(const std::vector<std::string>& args) {
     if (!LoadImage(positional[0], image, status))
         return status;
     std::string text;
-    const FileResult read = LoadTextFile(positional[1], text, kMaxCsvBytes);
+    const FileResult read = LoadTextFile(positional[1], text, kMaxChannelCsvBytes);
     if (!read.ok())
         return Fail(kExitFile, DescribeImageFileError(read, positional[1]));
     BandLimits limits;

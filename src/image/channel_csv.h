@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,9 @@ struct BandLimits;
 // record fields that layout has no column for, which other readers ignore and our import
 // restores.
 const std::vector<std::string>& ChannelCsvColumns();
+
+// Channel lists are a few tens of kilobytes; a file far larger is not one.
+constexpr size_t kMaxChannelCsvBytes = 4 * 1024 * 1024;
 
 // Every valid channel of both bands, one row each, in record order.
 std::string ExportChannelsCsv(const MemoryImage& image, const BandLimits& limits);

@@ -107,6 +107,7 @@ class TestMainFrame : public QObject {
     void treeActsOncePerChoice_data();
     void treeActsOncePerChoice();
     void saveAndOpen();
+    void csvFromTheFileMenu();
     void portDialog();
     void transferFromTheView_data();
     void transferFromTheView();
@@ -217,6 +218,32 @@ void TestMainFrame::saveAndOpen() {
         "| --- | &1 1.dat | &2 3.dat | &3 2.dat | &4 second.dat | --- |"));
     QCOMPARE(f.frame.findChildren<QAction*>().size(), actions + 2 * 3);
     QVERIFY(f.answers.messages.isEmpty());
+}
+
+void TestMainFrame::csvFromTheFileMenu() {
+    Frame f;
+    QVERIFY(f.Start(true));
+    // Export takes the grid's pending edits too.
+    f.frame.ActiveView()->CommitEditorText(2, kColRxFreq, "145.5");
+    f.answers.fileNames << f.home.Path("out.csv");
+    ClickMenuItem(f.frame, "文件", kIdExportCsv);
+    const QByteArray csv = ReadAll(f.home.Path("out.csv"));
+    QVERIFY2(csv.startsWith("Location,Name,Frequency,") &&
+                 csv.contains("\r\n2,,145.500000,,0.000000,"),
+             csv.constData());
+    // Import: one row in band B, one the radio cannot hold; the summary names both.
+    QVERIFY(f.home.WriteFile("in.csv", "Frequency,Location\n435.125,130\n30.0,131\n"));
+    QVERIFY(f.home.WriteFile("bad.csv", "Frequency\n\"145.0\n"));
+    f.answers.fileNames << f.home.Path("bad.csv") << f.home.Path("in.csv");
+    ClickMenuItem(f.frame, "文件", kIdImportCsv);
+    QCOMPARE(f.answers.messages.value(0),
+             QString("%1 不是有效的信道列表。").arg(f.home.Path("bad.csv")));
+    QCOMPARE(f.frame.ActiveView()->CellText(130, kColRxFreq), QString());
+    ClickMenuItem(f.frame, "文件", kIdImportCsv);
+    QCOMPARE(f.answers.messages.value(1), QString("导入 1 行，调整 0 行，跳过 1 行"));
+    QVERIFY(f.answers.details.value(1).startsWith("第 3 行跳过：频率 \"30.0\""));
+    QCOMPARE(f.frame.ActiveView()->CellText(130, kColRxFreq), QString("435.12500"));
+    QCOMPARE(ChannelRecord::Load(g_image, 130).RxFreq(), 43512500);
 }
 
 void TestMainFrame::portDialog() {
