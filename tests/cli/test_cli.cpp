@@ -6,6 +6,7 @@ class TestCli : public QObject {
   private slots:
     void commands_data();
     void commands() { CheckRun(); }
+    void csvCommands();
 };
 
 void TestCli::commands_data() {
@@ -33,6 +34,51 @@ void TestCli::commands_data() {
            "kestra-cli: cannot open DIR/no.dat", 1);
     AddRun("missing image to write", {"write", "--port", "DIR/p", "DIR/no.dat"}, {}, 3, "",
            "kestra-cli: cannot open DIR/no.dat", 1);
+}
+
+// Import into an erased image and export again; the exit status says whether rows were skipped,
+// and a file that is not a channel list writes nothing.
+void TestCli::csvCommands() {
+    QTemporaryDir dir;
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    };
+    write("erased.dat", kErased);
+    write("in.csv", "Location,Frequency,Name\r\n7,145.5,CALL\r\n8,12.5,LOW\r\n");
+    write("good.csv", "Frequency\n435.0\n");
+    write("broken.csv", "Frequency\n\"435.0\n");
+    const std::tuple<QStringList, int, QString> runs[] = {
+        {{"import-csv", "erased.dat", "in.csv", "-o", "a.dat"},
+         4,
+         "导入 1 行，调整 0 行，跳过 1 行\n第 3 行跳过：频率 \"12.5\" 不在工作频段内\n"},
+        {{"import-csv", "a.dat", "good.csv", "-o", "b.dat"},
+         0,
+         "导入 1 行，调整 0 行，跳过 0 行\n"},
+        {{"export-csv", "b.dat", "-o", "b.csv"}, 0, ""},
+        {{"import-csv", "a.dat", "broken.csv", "-o", "c.dat"},
+         3,
+         "kestra-cli: broken.csv: 第 2 行不是正确的 CSV：a quote is never closed\n"},
+        {{"import-csv", "a.dat", "none.csv", "-o", "c.dat"}, 3, "kestra-cli: cannot open none.csv"},
+        {{"import-csv", "a.dat", "-o", "c.dat"}, 2, "kestra-cli: import-csv: expected"},
+        {{"export-csv", "a.dat"}, 2, "kestra-cli: export-csv: expected"},
+    };
+    for (const auto& [args, status, err] : runs) {
+        QProcess cli;
+        cli.setWorkingDirectory(dir.path());
+        cli.start(KESTRA_CLI_PATH, args);
+        QVERIFY(cli.waitForFinished(20000));
+        QCOMPARE(cli.exitCode(), status);
+        const QString got = QString::fromUtf8(cli.readAllStandardError());
+        QVERIFY2(got.left(err.size()) == err, qPrintable(args.join(" ") + ": " + got));
+    }
+    QVERIFY(!QFile::exists(dir.filePath("c.dat")));
+    QFile csv(dir.filePath("b.csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    QCOMPARE(lines.size(), 4); // header, A007, B001, and nothing after the last CRLF
+    QVERIFY(lines[1].startsWith("7,CALL,145.500000,,0.000000,"));
+    QVERIFY(lines[2].startsWith("129,,435.000000,"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
