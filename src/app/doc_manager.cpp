@@ -28,6 +28,15 @@ bool CMyDocManager::OpenDocumentFile(const QString& path) {
     return true;
 }
 
+bool CMyDocManager::OpenCopyOf(const QString& path) {
+    auto doc = std::make_unique<CProgramDoc>();
+    if (!doc->OnOpenDocument(CleanPath(path), m_frame))
+        return false;
+    doc->ForgetPath();
+    m_frame->AddDocumentWindow(std::move(doc));
+    return true;
+}
+
 bool CMyDocManager::NewDocument() {
     auto doc = std::make_unique<CProgramDoc>();
     if (!doc->OnNewDocument())

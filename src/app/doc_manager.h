@@ -15,6 +15,8 @@ class CMyDocManager {
     static QString CleanPath(const QString& path);
 
     bool OpenDocumentFile(const QString& path);
+    // Opens the file as a new, unnamed document, so saving it never overwrites the file.
+    bool OpenCopyOf(const QString& path);
     bool NewDocument();
 
   private:

@@ -17,6 +17,7 @@ class CProgramDoc {
     bool OnSaveDocument(const QString& path, CChildFrame* active, QWidget* messageParent);
 
     const QString& PathName() const { return m_path; }
+    void ForgetPath() { m_path.clear(); }
     QString Title() const;
     CChildFrame* Frame() const { return m_frame; }
     void SetFrame(CChildFrame* frame) { m_frame = frame; }

@@ -1,8 +1,7 @@
 #include "app/transfer_dlg.h"
 
-#include "link/transfer_range.h"
-
 #include "app/app_globals.h"
+#include "app/ini_file.h"
 #include "app/message_box.h"
 #include "link/busy_claim.h"
 #include "link/port_name.h"
@@ -10,6 +9,7 @@
 #include "link/transfer_observer.h"
 #include "link/transfer_range.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -72,6 +72,10 @@ QString TitleFor(CTransferDlg::Kind kind) {
     }
 }
 
+// Program.ini [Setup] Verify: 1 / 0, missing = on.
+constexpr const char* kVerifySection = "Setup";
+constexpr const char* kVerifyKey = "Verify";
+
 } // namespace
 
 CTransferDlg::CTransferDlg(QWidget* parent, Kind kind)
@@ -89,6 +93,12 @@ CTransferDlg::CTransferDlg(QWidget* parent, Kind kind)
     connect(m_start, &QPushButton::clicked, this, &CTransferDlg::OnStart);
     connect(m_exit, &QPushButton::clicked, this, &CTransferDlg::reject);
     auto* buttons = new QHBoxLayout;
+    if (kind != Kind::Read) {
+        m_verify = new QCheckBox(tr("写后校验"), this);
+        m_verify->setChecked(CIniFile(ProgramIniPath()).GetInt(kVerifySection, kVerifyKey, 1) != 0);
+        connect(m_verify, &QCheckBox::toggled, this, &CTransferDlg::OnVerifyToggled);
+        buttons->addWidget(m_verify);
+    }
     buttons->addStretch(1);
     buttons->addWidget(m_start);
     buttons->addWidget(m_exit);
@@ -128,11 +138,15 @@ void CTransferDlg::OnStart() {
     }
     m_running = true;
     m_success = false;
+    TransferRequest request = m_request;
+    request.verify = m_verify && m_verify->isChecked();
+    if (m_verify)
+        m_verify->setEnabled(false);
     const std::string device = ResolvePortDevice(g_portName, ProgramIniPath().toStdString());
     auto held = std::make_shared<BusyClaim>(std::move(*claim));
-    m_worker = QThread::create([this, device, held] {
+    m_worker = QThread::create([this, device, held, request] {
         QtSerialLink link;
-        m_success = CloneTransfer(m_request, g_image, link, device, *m_observer);
+        m_success = CloneTransfer(request, g_image, link, device, *m_observer);
         QMetaObject::invokeMethod(
             this, [this] { OnWorkerDone(); }, Qt::QueuedConnection);
     });
@@ -160,10 +174,16 @@ void CTransferDlg::CloseFromWorker() {
 
 void CTransferDlg::OnWorkerDone() {
     m_running = false;
+    if (m_verify)
+        m_verify->setEnabled(true);
     if (m_closePending) {
         m_closePending = false;
         QDialog::reject();
     }
+}
+
+void CTransferDlg::OnVerifyToggled(bool on) {
+    CIniFile(ProgramIniPath()).SetInt(kVerifySection, kVerifyKey, on ? 1 : 0);
 }
 
 void CTransferDlg::reject() {

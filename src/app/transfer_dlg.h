@@ -7,6 +7,7 @@
 #include <atomic>
 #include <memory>
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -25,6 +26,8 @@ class CTransferDlg : public QDialog {
     bool Succeeded() const { return m_success.load(); }
     QPushButton* StartButton() const { return m_start; }
     QPushButton* ExitButton() const { return m_exit; }
+    // "写后校验", for a write or an initialise only (nullptr for a read).
+    QCheckBox* VerifyBox() const { return m_verify; }
     QString PercentText() const;
     int ProgressValue() const;
     int ProgressMaximum() const;
@@ -43,6 +46,7 @@ class CTransferDlg : public QDialog {
     void ShowMessage(const QString& text, const QString& details);
     void CloseFromWorker();
     void OnWorkerDone();
+    void OnVerifyToggled(bool on);
 
     TransferRequest m_request;
     std::atomic<bool> m_success{false};
@@ -52,6 +56,7 @@ class CTransferDlg : public QDialog {
     QProgressBar* m_progress;
     QPushButton* m_start;
     QPushButton* m_exit;
+    QCheckBox* m_verify = nullptr;
     QThread* m_worker = nullptr;
     std::unique_ptr<TransferObserver> m_observer;
 };

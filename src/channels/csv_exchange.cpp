@@ -49,5 +49,3 @@ void CProgramView::OnCompare() {
     CommitGrid();
     Editors::CompareWithFile(this);
 }
-
-void CMainFrame::OnOpenBackup() {}

@@ -6,6 +6,7 @@
 #include "app/main_frame.h"
 #include "app/port_dlg.h"
 #include "app/radio_info_dlg.h"
+#include "app/read_backup.h"
 #include "app/transfer_dlg.h"
 #include "channels/grid_delegate.h"
 #include "image/channel_record.h"
@@ -270,8 +271,10 @@ void CProgramView::RunTransfer(int kind) {
     CTransferDlg dialog(window(), k);
     dialog.exec();
     // Only a complete read changes the image; a failed one leaves the grid as it was.
-    if (k == CTransferDlg::Kind::Read && dialog.Succeeded())
+    if (k == CTransferDlg::Kind::Read && dialog.Succeeded()) {
+        BackupAfterRead(this, g_image, BackupKind::Read);
         LoadGrid();
+    }
 }
 
 void CProgramView::OnReadFromRadio() {

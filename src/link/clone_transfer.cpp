@@ -6,7 +6,11 @@
 #include "link/link_messages.h"
 #include "link/transfer_observer.h"
 
+#include <cstdio>
+
 namespace {
+
+constexpr size_t kListedDifferences = 8;
 
 class ProgressCounter {
   public:
@@ -73,10 +77,32 @@ bool FinishRead(const TransferRequest& request, const IdentBlock& ident, MemoryI
     return true;
 }
 
+// The radio has stored a write once it took "ENDW"; the read-back is a session of its own,
+// shaped like a read, so it sees what the radio kept. The pause lets "ENDW" leave the line
+// before the handshake purges the queues.
+bool ReadBack(const TransferRequest& request, SerialLink& link, MemoryImage& readBack,
+              ProgressCounter& progress) {
+    link.Pause(kReadBackSettleMs);
+    progress.Reset();
+    IdentBlock ident;
+    return ProgramHandshake(link, kCloneHandshakePauseMs) && ReadIdentBlock(link, ident) &&
+           AcknowledgeExchange(link) && ReadPass(request, link, readBack, progress) &&
+           SendEnd(link, EndCommand::Read);
+}
+
+bool VerifyWrite(const TransferRequest& request, const MemoryImage& image, SerialLink& link,
+                 TransferObserver& observer, ProgressCounter& progress) {
+    MemoryImage readBack = image;
+    if (!ReadBack(request, link, readBack, progress))
+        return Fail(link, observer, kMsgCommError, kReasonReadBackFailed);
+    const std::string differences = DescribeVerifyDifferences(request, image, readBack);
+    if (!differences.empty())
+        return Fail(link, observer, kMsgVerifyFailed, differences);
+    return true;
+}
+
 bool FinishWrite(const TransferRequest& request, SerialLink& link, TransferObserver& observer,
                  ProgressCounter& progress) {
-    if (!SendEnd(link, EndCommand::Write))
-        return Fail(link, observer, kMsgCommError);
     link.Close();
     if (!request.initialise) {
         observer.Close();
@@ -98,6 +124,27 @@ TransferRequest WriteRequest() {
 }
 TransferRequest InitialiseRequest() {
     return {TransferMode::Write, true, kInitialiseFirstRange, kInitialiseSecondRange};
+}
+
+std::string DescribeVerifyDifferences(const TransferRequest& request, const MemoryImage& written,
+                                      const MemoryImage& readBack) {
+    std::string text;
+    size_t count = 0;
+    for (const TransferRange range : {request.first, request.second})
+        for (const TransferBlock block : SplitBlocks(range))
+            for (int at = block.address; at < block.address + block.length; ++at) {
+                if (written.Byte(at) == readBack.Byte(at) || ++count > kListedDifferences)
+                    continue;
+                char line[48];
+                std::snprintf(line, sizeof line, "0x%04X: 写入 %02X，读回 %02X\n", at,
+                              written.Byte(at), readBack.Byte(at));
+                text += line;
+            }
+    if (count > kListedDifferences)
+        text += "共 " + std::to_string(count) + " 个字节不同\n";
+    if (!text.empty())
+        text.pop_back();
+    return text;
 }
 
 void FillBandLimitsFromIdent(const IdentBlock& ident, MemoryImage& image) {
@@ -131,7 +178,9 @@ bool CloneTransfer(const TransferRequest& request, MemoryImage& image, SerialLin
             return Fail(link, observer, kMsgCommError);
         return FinishRead(request, ident, received, image, link, observer);
     }
-    if (!WritePass(request, link, image, progress))
+    if (!WritePass(request, link, image, progress) || !SendEnd(link, EndCommand::Write))
         return Fail(link, observer, kMsgCommError);
+    if (request.verify && !VerifyWrite(request, image, link, observer, progress))
+        return false;
     return FinishWrite(request, link, observer, progress);
 }

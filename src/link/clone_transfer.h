@@ -16,7 +16,12 @@ struct TransferRequest {
     bool initialise = false; // a write that leaves the dialog open for the next radio
     TransferRange first;
     TransferRange second;
+    // A write reads its ranges back in a second session and compares them.
+    bool verify = false;
 };
+
+// The pause between a write's "ENDW" and its read-back session.
+constexpr int kReadBackSettleMs = 100;
 
 TransferRequest ReadRequest();
 TransferRequest WriteRequest();
@@ -27,6 +32,11 @@ TransferRequest InitialiseRequest();
 // complete transfer. The caller owns the busy flag (see BusyClaim).
 bool CloneTransfer(const TransferRequest& request, MemoryImage& image, SerialLink& link,
                    const std::string& device, TransferObserver& observer);
+
+// The first differing addresses (at most 8) of the request's ranges, one line each with the
+// byte written and the byte read back, and the count when there are more; empty when equal.
+std::string DescribeVerifyDifferences(const TransferRequest& request, const MemoryImage& written,
+                                      const MemoryImage& readBack);
 
 // After a read: a band whose low limit is erased in the image (0x2E13 / 0x2E1B is 0xFF) takes
 // the identification's limits of that band; a limit that is not a programmed frequency

@@ -23,9 +23,27 @@ void PutFrequency(IdentBlock& ident, int at, int32_t value) {
         ident.bytes[at + i] = scratch.Byte(i);
 }
 
+// An image offset in hexadecimal digits, with or without "0x".
+std::optional<int> ParseImageAddress(std::string_view text) {
+    if (text.starts_with("0x") || text.starts_with("0X"))
+        text.remove_prefix(2);
+    int address = -1;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), address, 16);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() ||
+        !MemoryImage::Contains(address))
+        return std::nullopt;
+    return address;
+}
+
 } // namespace
 
 std::optional<SimulatorFault> ParseSimulatorFault(std::string_view text) {
+    if (text.starts_with("corrupt:")) {
+        const auto address = ParseImageAddress(text.substr(8));
+        if (!address)
+            return std::nullopt;
+        return SimulatorFault{FaultKind::Corrupt, 0, *address};
+    }
     if (text == "silent")
         return SimulatorFault{FaultKind::Silent, 0};
     if (text == "stray")
@@ -267,6 +285,9 @@ void RadioSimulator::ServeEnd() {
     MemoryImage memory;
     {
         const std::lock_guard lock(m_memoryMutex);
+        if (m_options.fault.kind == FaultKind::Corrupt)
+            m_memory.SetByte(m_options.fault.address,
+                             static_cast<uint8_t>(~m_memory.Byte(m_options.fault.address)));
         handler = m_onWriteComplete;
         memory = m_memory;
     }

@@ -13,16 +13,19 @@
 #include <string_view>
 #include <thread>
 
-enum class FaultKind { None, Silent, StrayByte, BadAck, ShortReply, HangUp };
+enum class FaultKind { None, Silent, StrayByte, BadAck, ShortReply, HangUp, Corrupt };
 
 // One injectable fault. `block` counts the "R"/"W" blocks of a session from 1; block 0 is
-// the identification (a wrong acknowledge after it, or half of it).
+// the identification (a wrong acknowledge after it, or half of it). Corrupt inverts the byte
+// at `address` of the memory whenever a write session ends.
 struct SimulatorFault {
     FaultKind kind = FaultKind::None;
     int block = 0;
+    int address = 0;
 };
 
-// "silent", "stray", "bad-ack:K", "short:K", "hangup:K".
+// "silent", "stray", "bad-ack:K", "short:K", "hangup:K", "corrupt:ADDR" (ADDR hexadecimal,
+// 0x optional).
 std::optional<SimulatorFault> ParseSimulatorFault(std::string_view text);
 
 struct SimulatorOptions {

@@ -2,6 +2,7 @@
 
 #include "app/app_globals.h"
 #include "app/message_box.h"
+#include "app/read_backup.h"
 #include "link/port_name.h"
 #include "link/qt_serial_link.h"
 #include "link/service_transfer.h"
@@ -29,5 +30,10 @@ bool RunServiceTransfer(QWidget* parent, TransferMode mode, TransferRange range,
     QtSerialLink link;
     DialogMessages messages(parent);
     const std::string device = ResolvePortDevice(g_portName, ProgramIniPath().toStdString());
-    return ServiceTransfer(mode, range, image, link, device, messages);
+    const bool ok = ServiceTransfer(mode, range, image, link, device, messages);
+    if (ok && mode == TransferMode::Read)
+        BackupAfterRead(parent, image,
+                        range.start == kCalibrationRegion.start ? BackupKind::Calibration
+                                                                : BackupKind::DtmfDecoder);
+    return ok;
 }

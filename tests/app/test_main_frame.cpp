@@ -18,6 +18,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QProxyStyle>
@@ -306,7 +307,8 @@ void TestMainFrame::transferFromTheView() {
     });
     write ? view.OnWriteToRadio() : view.OnReadFromRadio();
     QCOMPARE(answers.messages, hangUpAt ? QStringList{"通信出错"} : QStringList());
-    QCOMPARE(radio.Sent().count(QByteArray("\x02PROGRAM")), 1);
+    // A write reads back what it wrote (verify is on unless Program.ini turns it off).
+    QCOMPARE(radio.Sent().count(QByteArray("\x02PROGRAM")), write ? 2 : 1);
     QVERIFY(!g_transferBusy);
     // A write sends what the grid holds; only a complete read changes the image and the grid.
     const bool loaded = !write && !hangUpAt;
@@ -314,6 +316,11 @@ void TestMainFrame::transferFromTheView() {
     QCOMPARE(ImageBytes(g_image, 0, kImageSize) == before, !write && !loaded);
     QCOMPARE(view.CellText(1, kColRxFreq), loaded ? QString("145.02500") : QString());
     QCOMPARE(view.CellText(5, kColRxFreq), loaded ? QString() : QString("150.00000"));
+    // A complete read also leaves a backup of what it read.
+    const QStringList backups = QDir(home.Path("backups")).entryList({"*-read.dat"});
+    QCOMPARE(backups.size(), loaded ? 1 : 0);
+    if (loaded)
+        QCOMPARE(ReadAll(home.Path("backups/" + backups[0])), ImageBytes(g_image, 0, kImageSize));
 }
 
 KESTRA_REGISTER_TEST(TestMainFrame);

@@ -1,6 +1,10 @@
+#include "../image/test_helpers.h"
+
 #include "image/memory_image.h"
 #include "link/clone_transfer.h"
+#include "link/qt_serial_link.h"
 #include "link/radio_info_read.h"
+#include "link/radio_simulator.h"
 #include "link/serial_link.h"
 #include "link/service_transfer.h"
 #include "link/transfer_observer.h"
@@ -29,6 +33,7 @@ class RecordingObserver : public TransferObserver {
   public:
     void ShowMessage(const std::string& message, const std::string& reason) override {
         events << QString::fromStdString("message " + message + (reason.empty() ? "" : " +reason"));
+        lastReason = QString::fromStdString(reason);
     }
     void SetButtonsEnabled(bool enabled) override { events << (enabled ? "enable" : "disable"); }
     void SetProgress(int position, const std::string& percentText) override {
@@ -39,6 +44,7 @@ class RecordingObserver : public TransferObserver {
     void Close() override { events << "close"; }
     QStringList events;
     QString lastProgress; // bar position and percentage
+    QString lastReason;
 };
 
 // The PC's write (from 1) that fails (0: the port does not open), the one (0: all) whose answer
@@ -49,6 +55,7 @@ struct Fault {
     QByteArray answer;
     bool ok;
     int writes, elapsedMs;
+    const char* failure = nullptr; // the message when not the usual one
 };
 
 // A radio on an in-memory line with its own clock: it answers at once from `memory` and an
@@ -123,7 +130,8 @@ class FakeRadio : public SerialLink {
     std::deque<std::pair<int64_t, uint8_t>> m_toPc; // arrival time, byte
 };
 
-// "read", "write", "init"; "service read"/"write" of calibration/decoder region; "info".
+// "read", "write", "init", "verify" (a verified write); "service read"/"write" of calibration/
+// decoder region; "info".
 bool Exchange(const QString& kind, MemoryImage& image, SerialLink& link, RecordingObserver& seen) {
     if (kind == "info")
         return ReadRadioIdent(link, "line", seen).has_value();
@@ -132,10 +140,11 @@ bool Exchange(const QString& kind, MemoryImage& image, SerialLink& link, Recordi
         return ServiceTransfer(reads ? TransferMode::Read : TransferMode::Write,
                                reads ? kCalibrationRegion : kDtmfDecoderRegion, image, link, "line",
                                seen);
-    return CloneTransfer(kind == "read"    ? ReadRequest()
-                         : kind == "write" ? WriteRequest()
-                                           : InitialiseRequest(),
-                         image, link, "line", seen);
+    TransferRequest request = kind == "read"   ? ReadRequest()
+                              : kind == "init" ? InitialiseRequest()
+                                               : WriteRequest();
+    request.verify = kind == "verify";
+    return CloneTransfer(request, image, link, "line", seen);
 }
 
 } // namespace
@@ -148,6 +157,8 @@ class TestLinkProtocol : public QObject {
   private slots:
     void faults_data();
     void faults();
+    void verifyAgainstSimulator_data();
+    void verifyAgainstSimulator();
 };
 
 // Writes 1-8 are the program request (each byte after a pause of 1 ms, 2 ms for "info"), 9 the
@@ -176,6 +187,12 @@ void TestLinkProtocol::faults_data() {
     QTest::newRow("write 3 unanswered") << Fault{"write", -1, 13, 0, "", false, 13, 158};
     QTest::newRow("ENDW not taken") << Fault{"write", 400, -1, 0, "", false, 400, 8};
     QTest::newRow("init stays open") << Fault{"init", -1, -1, 0, "", true, 523, 8};
+    // A verified write: ENDW is write 400, the read-back session 100 ms later.
+    QTest::newRow("verify: read back") << Fault{"verify", -1, -1, 0, "", true, 1189, 116};
+    QTest::newRow("verify: request not taken")
+        << Fault{"verify", 401, -1, 0, "", false, 401, 109, "message 通信出错 +reason"};
+    QTest::newRow("verify: block 1 refused")
+        << Fault{"verify", -1, 412, 0, "N", false, 412, 116, "message 通信出错 +reason"};
     QTest::newRow("service: no port") << Fault{"service read", 0, -1, 0, "", false, 0, 0};
     QTest::newRow("service: half ident") << Fault{"service read", -1, 9, 0, half, false, 9, 108};
     QTest::newRow("service: short") << Fault{"service read", -1, 13, 0, "R" + half, false, 13, 108};
@@ -201,11 +218,15 @@ void TestLinkProtocol::faults() {
 
     // The dialog's buttons go off once the port is open; it closes, but stays for the next radio.
     const bool opens = fault.failWrite != 0;
-    const QString failure = opens ? "message 通信出错" : "message 无法打开串口 +reason";
+    const QString failure = fault.failure ? fault.failure
+                            : opens       ? "message 通信出错"
+                                          : "message 无法打开串口 +reason";
     QStringList events = {fault.ok ? "" : failure};
     if (fault.ok && kind == "init")
         events = {"message 初始化数据成功", "progress 0 0%", "enable"};
-    if (kind == "read" || kind == "write" || kind == "init")
+    if (kind == "verify") // the bar starts again for the read-back
+        events.prepend("progress 0 0%");
+    if (kind == "read" || kind == "write" || kind == "init" || kind == "verify")
         events = QStringList{opens ? "disable" : ""} + events +
                  QStringList{fault.ok && kind == "init" ? "" : "close"};
     events.removeAll("");
@@ -223,6 +244,80 @@ void TestLinkProtocol::faults() {
     QCOMPARE(image, expected);
     if (fault.ok && kind == "init") // the radio keeps the whole image
         QCOMPARE(link.memory, PatternImage(5));
+}
+
+void TestLinkProtocol::verifyAgainstSimulator_data() {
+    QTest::addColumn<bool>("init");
+    QTest::addColumn<bool>("verify");
+    QTest::addColumn<QString>("fault"); // of `simulate --fault`
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("details");
+    // The PC's image is PatternImage(5): 0x0123 holds FB, 0x3000 holds 35.
+    QTest::newRow("write verified") << false << true << ""
+                                    << ""
+                                    << "";
+    QTest::newRow("write, byte changed") << false << true << "corrupt:0123"
+                                         << "校验失败"
+                                         << "0x0123: 写入 FB，读回 04";
+    QTest::newRow("write, change outside its ranges") << false << true << "corrupt:0x3000"
+                                                      << ""
+                                                      << "";
+    QTest::newRow("write unverified, byte changed") << false << false << "corrupt:123"
+                                                    << ""
+                                                    << "";
+    QTest::newRow("init verified") << true << true << ""
+                                   << "初始化数据成功"
+                                   << "";
+    QTest::newRow("init, byte changed") << true << true << "corrupt:3000"
+                                        << "校验失败"
+                                        << "0x3000: 写入 35，读回 CA";
+}
+
+// The real serial layer against the simulated radio that changes a byte once a write ended.
+void TestLinkProtocol::verifyAgainstSimulator() {
+    QFETCH(bool, init);
+    QFETCH(bool, verify);
+    QFETCH(QString, fault);
+    QFETCH(QString, message);
+    QFETCH(QString, details);
+    SimulatorOptions options;
+    if (!fault.isEmpty())
+        options.fault = ParseSimulatorFault(fault.toStdString()).value();
+    RadioSimulator radio(PatternImage(9), options);
+    std::string error;
+    QVERIFY2(radio.Start(error), error.c_str());
+    TransferRequest request = init ? InitialiseRequest() : WriteRequest();
+    request.verify = verify;
+    MemoryImage image = PatternImage(5);
+    QtSerialLink link;
+    RecordingObserver observer;
+    const bool ok = message != "校验失败";
+    QCOMPARE(CloneTransfer(request, image, link, radio.DevicePath(), observer), ok);
+    QCOMPARE(observer.events.filter("message "),
+             message.isEmpty()
+                 ? QStringList()
+                 : QStringList{"message " + message + (details.isEmpty() ? "" : " +reason")});
+    QCOMPARE(observer.lastReason, details);
+
+    // A verified write reads its ranges back in a session of its own; an unverified one ends
+    // with ENDW as before.
+    const QByteArray line = ToBytes(radio.Received());
+    const qsizetype endw = line.indexOf("ENDW");
+    QCOMPARE(line.count("\x02PROGRAM"), verify ? 2 : 1);
+    if (!verify) {
+        QCOMPARE(endw, line.size() - 4);
+    } else {
+        const QByteArray readBack = line.mid(endw);
+        QVERIFY(readBack.startsWith(QByteArray("ENDW\x02PROGRAM\x02") + Hex("41 52000020 41")));
+        QVERIFY(readBack.endsWith(Hex("52 3fe0 20 41") + "ENDR"));
+        QCOMPARE(readBack.size(), 4 + 10 + (init ? 512 : 389) * 5 + 4);
+    }
+    // The radio keeps the changed byte whether or not the write was verified.
+    if (!fault.isEmpty()) {
+        const int at = options.fault.address;
+        QCOMPARE(radio.Memory().Byte(at),
+                 uint8_t(~(init || at < 0x3000 ? PatternImage(5) : PatternImage(9)).Byte(at)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLinkProtocol)

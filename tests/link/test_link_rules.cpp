@@ -35,6 +35,7 @@ class TestLinkRules : public QObject {
     void profileLines();
     void busyClaim();
     void faultTexts();
+    void verifyDifferences();
 };
 
 void TestLinkRules::blockSplit() {
@@ -157,16 +158,58 @@ void TestLinkRules::busyClaim() {
 }
 
 void TestLinkRules::faultTexts() {
-    // Texts of `simulate --fault` and the fault they name as kind:block (FaultKind's number).
-    const std::pair<const char*, const char*> table[] = {
-        {"silent", "1:0"},   {"stray", "2:0"},  {"bad-ack:0", "3:0"},      {"short:12", "4:12"},
-        {"hangup:1", "5:1"}, {"hangup:0", "-"}, {"hangup:-1", "-"},        {"short:3x", "-"},
-        {"noise:3", "-"},    {"noise", "-"},    {"short:99999999999", "-"}};
+    // Texts of `simulate --fault` and the fault they name as kind:block:address (FaultKind's
+    // number, the address in hexadecimal).
+    const std::pair<const char*, const char*> table[] = {{"silent", "1:0:0"},
+                                                         {"stray", "2:0:0"},
+                                                         {"bad-ack:0", "3:0:0"},
+                                                         {"short:12", "4:12:0"},
+                                                         {"hangup:1", "5:1:0"},
+                                                         {"hangup:0", "-"},
+                                                         {"hangup:-1", "-"},
+                                                         {"short:3x", "-"},
+                                                         {"noise:3", "-"},
+                                                         {"noise", "-"},
+                                                         {"short:99999999999", "-"},
+                                                         {"corrupt:2E10", "6:0:2E10"},
+                                                         {"corrupt:0x3fff", "6:0:3FFF"},
+                                                         {"corrupt:0", "6:0:0"},
+                                                         {"corrupt:4000", "-"},
+                                                         {"corrupt:", "-"},
+                                                         {"corrupt:0x", "-"},
+                                                         {"corrupt:-1", "-"},
+                                                         {"corrupt:12g", "-"},
+                                                         {"corrupt:FFFFFFFFF", "-"},
+                                                         {"corrupt", "-"}};
     for (const auto& [text, named] : table) {
         const auto fault = ParseSimulatorFault(text);
         const QString got =
-            fault ? QString::asprintf("%d:%d", int(fault->kind), fault->block) : "-";
+            fault ? QString::asprintf("%d:%d:%X", int(fault->kind), fault->block, fault->address)
+                  : "-";
         QCOMPARE(text + (' ' + got), text + (' ' + QString(named)));
+    }
+}
+
+void TestLinkRules::verifyDifferences() {
+    // Addresses read back as FF where 00 was written, and what the failure's details list.
+    const QString f = "0x%1: 写入 00，读回 FF";
+    const std::tuple<bool, std::vector<int>, QStringList> table[] = {
+        {false, {}, {}},
+        {false, {0x3000, 0x3F6F}, {}}, // not written by a write
+        {false, {0x3F70, 0x2FFF}, {f.arg("2FFF"), f.arg("3F70")}},
+        {true, {0x3000}, {f.arg("3000")}},
+        {false,
+         {0, 1, 2, 3, 4, 5, 6, 0x3FFF, 8},
+         {f.arg("0000"), f.arg("0001"), f.arg("0002"), f.arg("0003"), f.arg("0004"), f.arg("0005"),
+          f.arg("0006"), f.arg("0008"), "共 9 个字节不同"}}};
+    for (const auto& [init, changed, listed] : table) {
+        const MemoryImage written;
+        MemoryImage readBack;
+        for (const int at : changed)
+            readBack.SetByte(at, 0xFF);
+        const std::string details = DescribeVerifyDifferences(
+            init ? InitialiseRequest() : WriteRequest(), written, readBack);
+        QCOMPARE(QString::fromStdString(details), listed.join('\n'));
     }
 }
 

@@ -1,0 +1,45 @@
+#include "app/read_backup.h"
+
+#include "app/doc_manager.h"
+#include "app/main_frame.h"
+#include "app/message_box.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QStatusBar>
+
+#include <ctime>
+
+namespace {
+
+QMainWindow* MainWindowOf(QWidget* widget) {
+    for (QWidget* w = widget; w; w = w->parentWidget())
+        if (auto* main = qobject_cast<QMainWindow*>(w))
+            return main;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* main = qobject_cast<QMainWindow*>(w))
+            return main;
+    return nullptr;
+}
+
+} // namespace
+
+void BackupAfterRead(QWidget* from, const MemoryImage& image, BackupKind kind) {
+    const BackupResult backup = SaveBackup(image, kind, BackupDirectory(), std::time(nullptr));
+    QMainWindow* main = MainWindowOf(from);
+    if (!main)
+        return;
+    const QString text =
+        backup.error.empty()
+            ? QObject::tr("已备份到 %1").arg(QString::fromStdString(backup.path.string()))
+            : QObject::tr("备份失败：%1").arg(QString::fromStdString(backup.error));
+    main->statusBar()->showMessage(text);
+}
+
+void CMainFrame::OnOpenBackup() {
+    const QString directory = QString::fromStdString(BackupDirectory().string());
+    QDir().mkpath(directory);
+    const QString path = Ui::AskOpenFileName(this, Ui::FileKind::Image, directory);
+    if (!path.isEmpty())
+        m_docManager->OpenCopyOf(path);
+}
