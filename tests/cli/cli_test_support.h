@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,6 +65,18 @@ inline void CheckRun() {
             return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         };
         QTRY_COMPARE(content(), run.bytes);
+    }
+    // A complete read leaves one backup of what it saved, named for what was read.
+    const QStringList backups = QDir(dir.filePath("backups")).entryList(QDir::Files);
+    const bool read = run.status == 0 && !run.args.contains("--no-backup") &&
+                      (run.args[0] == "read" || run.args[0] == "service-read");
+    QCOMPARE(backups.size(), read ? 1 : 0);
+    if (read) {
+        QVERIFY(backups[0].endsWith(run.args.contains("calibration") ? "-calibration.dat"
+                                                                     : "-read.dat"));
+        QFile backup(dir.filePath("backups/" + backups[0])), out(dir.filePath("out.dat"));
+        QVERIFY(backup.open(QIODevice::ReadOnly) && out.open(QIODevice::ReadOnly));
+        QCOMPARE(backup.readAll(), out.readAll());
     }
     if (radio.program().isEmpty())
         return;

@@ -22,6 +22,9 @@ void TestCliTransfer::transfers_data() {
     const QStringList image = {"--image", "DIR/radio.dat"};
     AddRun("read", {"read", "--port", "PORT", "-o", "DIR/out.dat", "--base", "DIR/in.dat"}, image,
            0, "", "", 0, "out.dat", WithRanges(in, radio, clone));
+    AddRun("read --no-backup",
+           {"read", "--no-backup", "--port", "PORT", "-o", "DIR/out.dat", "--base", "DIR/in.dat"},
+           image, 0, "", "", 0, "out.dat", WithRanges(in, radio, clone));
     AddRun("write", {"write", "--port", "PORT", "DIR/in.dat"}, image, 0, "", "", 0, "radio.dat",
            WithRanges(radio, in, clone));
     AddRun("init", {"init", "--port", "PORT", "DIR/in.dat"}, image, 0, "初始化数据成功\n", "", 0,
