@@ -10,6 +10,7 @@
 #include "app/navigation_bar.h"
 #include "app/port_dlg.h"
 #include "app/program_app.h"
+#include "app/program_doc.h"
 #include "app/transfer_dlg.h"
 #include "channels/program_view.h"
 #include "image/channel_record.h"
@@ -109,6 +110,7 @@ class TestMainFrame : public QObject {
     void treeActsOncePerChoice();
     void saveAndOpen();
     void csvFromTheFileMenu();
+    void openBackup();
     void portDialog();
     void transferFromTheView_data();
     void transferFromTheView();
@@ -245,6 +247,22 @@ void TestMainFrame::csvFromTheFileMenu() {
     QVERIFY(f.answers.details.value(1).startsWith("第 3 行跳过：频率 \"30.0\""));
     QCOMPARE(f.frame.ActiveView()->CellText(130, kColRxFreq), QString("435.12500"));
     QCOMPARE(ChannelRecord::Load(g_image, 130).RxFreq(), 43512500);
+}
+
+void TestMainFrame::openBackup() {
+    Frame f;
+    QVERIFY(f.Start(false));
+    MemoryImage backup;
+    BuildNewDocumentImage(backup, "/nonexistent");
+    PutBytes(backup, RecordOffset(2), Hex("0025501400255014"));
+    QVERIFY(f.home.WriteFile("old.dat", ImageBytes(backup, 0, kImageSize)));
+    // The dialog starts in the backup folder; the backup opens as an unnamed document, so
+    // saving it cannot overwrite the backup.
+    f.answers.fileNames << f.home.Path("old.dat");
+    f.frame.Action(kIdOpenBackup)->trigger();
+    QVERIFY(QDir(f.home.Path("backups")).exists());
+    QCOMPARE(f.frame.ActiveView()->CellText(2, kColRxFreq), QString("145.02500"));
+    QCOMPARE(f.frame.ActiveChild()->Doc()->PathName(), QString());
 }
 
 void TestMainFrame::portDialog() {
