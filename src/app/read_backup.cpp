@@ -3,37 +3,19 @@
 #include "app/doc_manager.h"
 #include "app/main_frame.h"
 #include "app/message_box.h"
+#include "app/status_message.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QStatusBar>
 
 #include <ctime>
 
-namespace {
-
-QMainWindow* MainWindowOf(QWidget* widget) {
-    for (QWidget* w = widget; w; w = w->parentWidget())
-        if (auto* main = qobject_cast<QMainWindow*>(w))
-            return main;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* main = qobject_cast<QMainWindow*>(w))
-            return main;
-    return nullptr;
-}
-
-} // namespace
-
 void BackupAfterRead(QWidget* from, const MemoryImage& image, BackupKind kind) {
     const BackupResult backup = SaveBackup(image, kind, BackupDirectory(), std::time(nullptr));
-    QMainWindow* main = MainWindowOf(from);
-    if (!main)
-        return;
     const QString text =
         backup.error.empty()
             ? QObject::tr("已备份到 %1").arg(QString::fromStdString(backup.path.string()))
             : QObject::tr("备份失败：%1").arg(QString::fromStdString(backup.error));
-    main->statusBar()->showMessage(text);
+    ShowStatusMessage(from, text);
 }
 
 void CMainFrame::OnOpenBackup() {
