@@ -14,6 +14,7 @@ enum CommandId {
     kIdCut = 57635,
     kIdPaste = 57637,
     kIdUndo = 57643,
+    kIdRedo = 57644,
     kIdAbout = 57664,
     kIdExit = 57665,
     kIdNextPane = 57680,

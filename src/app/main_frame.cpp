@@ -4,6 +4,7 @@
 #include "app/child_frame.h"
 #include "app/command_ids.h"
 #include "app/doc_manager.h"
+#include "app/image_step.h"
 #include "app/lock_indicators.h"
 #include "app/message_box.h"
 #include "app/navigation_bar.h"
@@ -30,7 +31,10 @@ CMainFrame::CMainFrame()
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (auto* child = qobject_cast<CChildFrame*>(window))
             m_lastActive = child;
+        UpdateHistoryState();
     });
+    connect(&CImageSteps::Instance(), &CImageSteps::Changed, this,
+            [this] { UpdateHistoryState(); });
     CreateActions();
     CreateToolBar();
     CreateStatusBar();
@@ -158,10 +162,15 @@ void CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
     });
     child->show();
     m_mdi->setActiveSubWindow(child);
+    // A new or opened image starts a history of its own.
+    g_history.Clear();
+    g_cleanImage.Mark(g_image);
     UpdateMenus();
 }
 
 void CMainFrame::OnFileNew() {
+    if (!MaySetImageAside())
+        return;
     if (CChildFrame* active = ActiveChild()) {
         if (!Ui::AskOkCancel(this, tr("所有数据将会被清除！")))
             return;
@@ -173,6 +182,8 @@ void CMainFrame::OnFileNew() {
 }
 
 void CMainFrame::OnFileOpen() {
+    if (!MaySetImageAside())
+        return;
     const QString path = Ui::AskOpenFileName(this);
     if (!path.isEmpty())
         m_docManager->OpenDocumentFile(path);
@@ -199,7 +210,6 @@ bool CMainFrame::OnFileSaveAs() {
     const QString path = Ui::AskSaveFileName(this, child->Doc()->PathName());
     if (path.isEmpty() || !child->Doc()->OnSaveDocument(path, child, this))
         return false;
-    child->setWindowTitle(child->Doc()->Title());
     AddRecentFile(path);
     return true;
 }

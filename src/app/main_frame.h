@@ -46,6 +46,11 @@ class CMainFrame : public QMainWindow {
     bool OnFileSave();
     bool OnFileSaveAs();
     void OnChannelInfo();
+    void OnUndo();
+    void OnRedo();
+    // Nothing changed since the document was made, opened, saved or read, or the user saved
+    // or chose to discard the changes; false when the user cancelled.
+    bool MaySetImageAside();
     void OnToggleNavigationBar();
     // After a correct service password: the service entries at the end of "编辑" and the
     // "初始化" button of every view, once for the run.
@@ -53,6 +58,7 @@ class CMainFrame : public QMainWindow {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     struct MenuSet {
@@ -79,6 +85,10 @@ class CMainFrame : public QMainWindow {
     // The toggles are checked exactly while their bars are shown.
     void ShowBarStates();
     void OnPrintSetup();
+    // Undo and redo items with the steps' names; the active document's title with "*" while
+    // the image differs from the clean one.
+    void UpdateHistoryState();
+    void ReloadViews();
 
     QMdiArea* m_mdi;
     CNavigationBar* m_navigation = nullptr;

@@ -4,6 +4,7 @@
 #include "app/command_ids.h"
 #include "app/doc_manager.h"
 #include "app/editor_entries.h"
+#include "app/image_step.h"
 #include "app/main_frame.h"
 #include "channels/program_view.h"
 #include "service/service_entries.h"
@@ -92,6 +93,9 @@ constexpr MenuItem kDocumentFile[] = {
     {kIdExit, QT_TRANSLATE_NOOP("CMainFrame", "退出")},
 };
 constexpr MenuItem kDocumentEdit[] = {
+    {kIdUndo, QT_TRANSLATE_NOOP("CMainFrame", "撤销")},
+    {kIdRedo, QT_TRANSLATE_NOOP("CMainFrame", "重做")},
+    {kSeparator, nullptr},
     {kIdModel, QT_TRANSLATE_NOOP("CMainFrame", "机型")},
     {kIdChannelInfo, QT_TRANSLATE_NOOP("CMainFrame", "信道信息")},
     {kIdOptions, QT_TRANSLATE_NOOP("CMainFrame", "可选功能")},
@@ -131,6 +135,24 @@ constexpr MenuItem kServiceItems[] = {
 
 constexpr int kRecentFiles = 4;
 const char* const kRecentKey = "Recent File List";
+
+// The commands that may change the image are undoable steps of this name.
+const char* UndoStepName(int id) {
+    static const std::pair<int, const char*> steps[] = {
+        {kIdRead, QT_TRANSLATE_NOOP("CMainFrame", "读频")},
+        {kIdImportCsv, QT_TRANSLATE_NOOP("CMainFrame", "导入 CSV")},
+        {kIdModel, QT_TRANSLATE_NOOP("CMainFrame", "机型")},
+        {kIdOptions, QT_TRANSLATE_NOOP("CMainFrame", "可选功能")},
+        {kIdDtmf, QT_TRANSLATE_NOOP("CMainFrame", "DTMF")},
+        {kIdFmRadio, QT_TRANSLATE_NOOP("CMainFrame", "收音机")},
+        {kIdParameterAdjust, QT_TRANSLATE_NOOP("CMainFrame", "参数调节")},
+        {kIdDtmfDecoderInit, QT_TRANSLATE_NOOP("CMainFrame", "DTMF 初始化")},
+    };
+    for (const auto& [command, name] : steps)
+        if (command == id)
+            return name;
+    return nullptr;
+}
 
 QSettings RecentSettings() {
     return QSettings("Local AppWizard-Generated Applications", "Kestra");
@@ -211,7 +233,10 @@ void CMainFrame::CreateActions() {
         {kIdCopy, "", "Ctrl+C; Ctrl+Ins", Needs::Nothing, nullptr},
         {kIdPaste, "", "Ctrl+V; Shift+Ins", Needs::Nothing, nullptr},
         {kIdCut, "", "Ctrl+X; Shift+Del", Needs::Nothing, nullptr},
-        {kIdUndo, "", "Ctrl+Z; Alt+Backspace", Needs::Nothing, nullptr},
+        {kIdUndo, QT_TR_NOOP("撤销上一步修改\n撤销"), "Ctrl+Z; Alt+Backspace", Needs::Document,
+         [](CMainFrame& f) { f.OnUndo(); }},
+        {kIdRedo, QT_TR_NOOP("重做撤销的修改\n重做"), "Ctrl+Y", Needs::Document,
+         [](CMainFrame& f) { f.OnRedo(); }},
         {kIdNextPane, "", "F6", Needs::Nothing, nullptr},
         {kIdPreviousPane, "", "Shift+F6", Needs::Nothing, nullptr},
     };
@@ -230,7 +255,13 @@ void CMainFrame::CreateActions() {
         if (command.needs == Needs::Document)
             m_documentCommands << command.id;
         if (command.run)
-            connect(action, &QAction::triggered, this, [this, run = command.run] { run(*this); });
+            connect(action, &QAction::triggered, this,
+                    [this, run = command.run, step = UndoStepName(command.id)] {
+                        if (!step)
+                            return run(*this);
+                        const CImageStep scope(tr(step));
+                        run(*this);
+                    });
         m_actions.insert(command.id, action);
         addAction(action);
     }
@@ -312,8 +343,10 @@ void CMainFrame::FillRecentFiles(MenuSet& set) {
         auto* item = new QAction(
             QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), set.file);
         item->setStatusTip(path);
-        connect(item, &QAction::triggered, this,
-                [this, path] { m_docManager->OpenDocumentFile(path); });
+        connect(item, &QAction::triggered, this, [this, path] {
+            if (MaySetImageAside())
+                m_docManager->OpenDocumentFile(path);
+        });
         set.recent << item;
     }
     set.file->insertActions(set.recentEnd, set.recent);
@@ -342,4 +375,5 @@ void CMainFrame::UpdateMenus() {
     }
     for (int id : m_documentCommands)
         m_actions[id]->setEnabled(document);
+    UpdateHistoryState();
 }

@@ -37,6 +37,17 @@ bool AskOkCancel(QWidget* parent, const QString& text) {
                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
+SaveAnswer AskSaveChanges(QWidget* parent, const QString& text) {
+    if (s_responder && s_responder->saveChanges)
+        return static_cast<SaveAnswer>(s_responder->saveChanges(text));
+    const auto button = QMessageBox::question(
+        parent, QString::fromUtf8(kTitle), text,
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    return button == QMessageBox::Save      ? SaveAnswer::Save
+           : button == QMessageBox::Discard ? SaveAnswer::Discard
+                                            : SaveAnswer::Cancel;
+}
+
 QString AskOpenFileName(QWidget* parent, FileKind kind, const QString& directory) {
     if (s_responder && s_responder->fileName)
         return s_responder->fileName(false);

@@ -12,8 +12,9 @@ namespace Ui {
 
 struct Responder {
     std::function<void(const QString& text, const QString& details)> message;
-    std::function<bool(const QString& text)> question; // OK / Cancel
-    std::function<QString(bool save)> fileName;        // empty = cancelled
+    std::function<bool(const QString& text)> question;   // OK / Cancel
+    std::function<QString(bool save)> fileName;          // empty = cancelled
+    std::function<int(const QString& text)> saveChanges; // a SaveAnswer
 };
 
 // Installs a responder for tests; nullptr restores the real dialogs.
@@ -21,6 +22,8 @@ void SetResponder(Responder* responder);
 
 void ShowMessage(QWidget* parent, const QString& text, const QString& details = {});
 bool AskOkCancel(QWidget* parent, const QString& text);
+enum class SaveAnswer { Save, Discard, Cancel };
+SaveAnswer AskSaveChanges(QWidget* parent, const QString& text);
 // What a file dialog lists: memory images (.dat) or channel lists (.csv).
 enum class FileKind { Image, Csv };
 QString AskOpenFileName(QWidget* parent, FileKind kind = FileKind::Image,

@@ -2,6 +2,7 @@
 
 #include "app/app_globals.h"
 #include "app/child_frame.h"
+#include "app/image_step.h"
 #include "app/message_box.h"
 #include "channels/program_view.h"
 #include "image/image_file.h"
@@ -39,6 +40,8 @@ bool CProgramDoc::OnSaveDocument(const QString& path, CChildFrame* active, QWidg
         return false;
     }
     m_path = path;
+    g_cleanImage.Mark(g_image);
+    emit CImageSteps::Instance().Changed();
     return true;
 }
 

@@ -21,6 +21,8 @@ void BackupAfterRead(QWidget* from, const MemoryImage& image, BackupKind kind) {
 void CMainFrame::OnOpenBackup() {
     const QString directory = QString::fromStdString(BackupDirectory().string());
     QDir().mkpath(directory);
+    if (!MaySetImageAside())
+        return;
     const QString path = Ui::AskOpenFileName(this, Ui::FileKind::Image, directory);
     if (!path.isEmpty())
         m_docManager->OpenCopyOf(path);

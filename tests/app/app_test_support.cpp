@@ -52,6 +52,10 @@ AutoResponder::AutoResponder() {
         return answerOk;
     };
     fileName = [this](bool) { return fileNames.isEmpty() ? QString() : fileNames.takeFirst(); };
+    saveChanges = [this](const QString& text) {
+        savePrompts << text;
+        return static_cast<int>(saveAnswer);
+    };
     Ui::SetResponder(this);
 }
 

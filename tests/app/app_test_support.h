@@ -45,6 +45,8 @@ class AutoResponder : public Ui::Responder {
     bool answerOk = true;
     QStringList fileNames; // taken in order; empty = cancelled
     int questions = 0;
+    QStringList savePrompts; // "文件已修改，是否保存？" asked,
+    Ui::SaveAnswer saveAnswer = Ui::SaveAnswer::Discard; // and answered this way
 };
 
 // Typed keys, a paste (Ctrl+V) or an input method's commit, sent to `target`, the widget with

@@ -111,6 +111,9 @@ class TestMainFrame : public QObject {
     void saveAndOpen();
     void csvFromTheFileMenu();
     void openBackup();
+    void undoRedo();
+    void unsavedChanges_data();
+    void unsavedChanges();
     void portDialog();
     void transferFromTheView_data();
     void transferFromTheView();
@@ -263,6 +266,69 @@ void TestMainFrame::openBackup() {
     QVERIFY(QDir(f.home.Path("backups")).exists());
     QCOMPARE(f.frame.ActiveView()->CellText(2, kColRxFreq), QString("145.02500"));
     QCOMPARE(f.frame.ActiveChild()->Doc()->PathName(), QString());
+}
+
+// The text of the edit menu's first item (the undo item).
+QString UndoItem(const CMainFrame& frame) {
+    return frame.menuBar()->actions().value(1)->menu()->actions().value(0)->text();
+}
+
+void TestMainFrame::undoRedo() {
+    Frame f;
+    QVERIFY(f.Start(true));
+    const QByteArray blank = ImageBytes(g_image, 0, kImageSize);
+    QVERIFY(f.home.WriteFile("in.csv", "Frequency,Location\n435.125,130\n"));
+    f.answers.fileNames << f.home.Path("in.csv");
+    ClickMenuItem(f.frame, "文件", kIdImportCsv);
+    QCOMPARE(UndoItem(f.frame), QString("撤销 导入 CSV\tCtrl+Z"));
+    QCOMPARE(f.frame.ActiveChild()->windowTitle(), QString("无标题*"));
+    // Undoing back to the image the document started with counts as unchanged.
+    QTest::keyClick(f.Focus(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(ImageBytes(g_image, 0, kImageSize), blank);
+    QCOMPARE(f.frame.ActiveView()->CellText(130, kColRxFreq), QString());
+    QCOMPARE(f.frame.ActiveChild()->windowTitle(), QString("无标题"));
+    QCOMPARE(UndoItem(f.frame), QString("撤销\tCtrl+Z"));
+    QVERIFY(!f.frame.Action(kIdUndo)->isEnabled());
+    QTest::keyClick(f.Focus(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(f.frame.ActiveView()->CellText(130, kColRxFreq), QString("435.12500"));
+    QCOMPARE(f.frame.ActiveChild()->windowTitle(), QString("无标题*"));
+    // Saving makes the image the clean one; opening starts a new history.
+    f.answers.fileNames << f.home.Path("saved.dat") << f.home.Path("saved.dat");
+    QTest::keyClick(f.Focus(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(f.frame.ActiveChild()->windowTitle(), QString("saved.dat"));
+    QTest::keyClick(f.Focus(), Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(!f.frame.Action(kIdUndo)->isEnabled());
+    QVERIFY(f.answers.savePrompts.isEmpty());
+}
+
+void TestMainFrame::unsavedChanges_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("save") << int(Ui::SaveAnswer::Save) << true;
+    QTest::newRow("discard") << int(Ui::SaveAnswer::Discard) << true;
+    QTest::newRow("cancel") << int(Ui::SaveAnswer::Cancel) << false;
+}
+
+void TestMainFrame::unsavedChanges() {
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    Frame f;
+    QVERIFY(f.Start(true));
+    QVERIFY(f.frame.close()); // nothing changed: no question
+    QVERIFY(f.Start(true));
+    f.frame.ActiveView()->CommitEditorText(3, kColRxFreq, "145.5");
+    f.frame.ActiveView()->CommitGrid();
+    f.answers.saveAnswer = Ui::SaveAnswer(answer);
+    f.answers.fileNames << f.home.Path("kept.dat");
+    // New asks first, and goes on only when the changes were saved or discarded.
+    f.frame.Action(kIdNew)->trigger();
+    QCOMPARE(f.answers.questions, closed ? 1 : 0);
+    QCOMPARE(QFile::exists(f.home.Path("kept.dat")), answer == int(Ui::SaveAnswer::Save));
+    f.frame.ActiveView()->CommitEditorText(4, kColRxFreq, "145.5");
+    f.frame.ActiveView()->CommitGrid();
+    f.answers.fileNames << f.home.Path("kept.dat");
+    QCOMPARE(f.frame.close(), closed);
+    QCOMPARE(f.answers.savePrompts, QStringList(2, QString("文件已修改，是否保存？")));
 }
 
 void TestMainFrame::portDialog() {
