@@ -1,5 +1,6 @@
 #include "image/channel_csv.h"
 
+#include "image/ascii_case.h"
 #include "image/band_limits.h"
 #include "image/channel_grid_rules.h"
 #include "image/channel_record.h"
@@ -115,14 +116,6 @@ std::string ExportChannelsCsv(const MemoryImage& image, const BandLimits& limits
 
 namespace {
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
@@ -137,10 +130,10 @@ class CsvRow {
     CsvRow(const std::map<std::string, size_t>& columns, const std::vector<std::string>& fields)
         : m_columns(columns), m_fields(fields) {}
 
-    bool Has(std::string_view name) const { return m_columns.contains(Lower(name)); }
+    bool Has(std::string_view name) const { return m_columns.contains(AsciiLower(name)); }
     std::string Get(std::string_view name) const { return std::string(Trimmed(Raw(name))); }
     std::string_view Raw(std::string_view name) const {
-        const auto it = m_columns.find(Lower(name));
+        const auto it = m_columns.find(AsciiLower(name));
         return it == m_columns.end() || it->second >= m_fields.size()
                    ? std::string_view()
                    : std::string_view(m_fields[it->second]);
@@ -223,7 +216,7 @@ std::string ToneOfColumns(const CsvRow& row, std::string& problem, std::string& 
 
 // The transmit frequency of the Duplex and Offset columns; `off` when transmit is off.
 bool TransmitOf(const CsvRow& row, int32_t rx, int32_t& tx, bool& off, ParsedRow& parsed) {
-    const std::string duplex = Lower(row.Get("Duplex"));
+    const std::string duplex = AsciiLower(row.Get("Duplex"));
     off = duplex == "off";
     if (duplex.empty() || off) {
         tx = rx;
@@ -251,12 +244,12 @@ bool TransmitOf(const CsvRow& row, int32_t rx, int32_t& tx, bool& off, ParsedRow
 
 void SetOptions(const CsvRow& row, ParsedRow& parsed) {
     ChannelRecord& r = parsed.record;
-    const std::string mode = Lower(row.Get("Mode"));
+    const std::string mode = AsciiLower(row.Get("Mode"));
     if (!mode.empty() && mode != "fm" && mode != "nfm")
         parsed.problem = "不支持模式 \"" + row.Get("Mode") + "\"";
     r.Set(ChannelFieldId::Bandwidth, mode == "nfm" ? 0 : 1);
-    r.Set(ChannelFieldId::ScanAdd, Lower(row.Get("Skip")) == "s" ? 0 : 1);
-    const std::string power = Lower(row.Get("Power"));
+    r.Set(ChannelFieldId::ScanAdd, AsciiLower(row.Get("Skip")) == "s" ? 0 : 1);
+    const std::string power = AsciiLower(row.Get("Power"));
     if (!power.empty() && power != "high" && power != "low")
         parsed.adapted.push_back("功率 \"" + row.Get("Power") + "\" 改为 High");
     r.Set(ChannelFieldId::Power, power == "low" ? 0 : 1);
@@ -416,7 +409,7 @@ CsvImportResult ImportChannelsCsv(std::string_view text, MemoryImage& image,
     std::map<std::string, size_t> columns;
     if (!table->rows.empty())
         for (size_t i = 0; i < table->rows[0].size(); ++i)
-            columns.emplace(Lower(Trimmed(table->rows[0][i])), i);
+            columns.emplace(AsciiLower(Trimmed(table->rows[0][i])), i);
     if (!columns.contains("frequency")) {
         result.error = "不是信道列表：第一行没有 Frequency 列";
         return result;

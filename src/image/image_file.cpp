@@ -2,7 +2,6 @@
 
 #include "image/memory_image.h"
 
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -14,7 +13,8 @@ static std::string SystemReason() {
     return std::strerror(errno);
 }
 
-FileResult LoadImageFile(const fs::path& path, MemoryImage& image) {
+// The first `limit` bytes of the file (all of it when it is shorter).
+static FileResult ReadPrefix(const fs::path& path, size_t limit, std::string& bytes) {
     std::error_code ec;
     if (fs::is_directory(path, ec))
         return {FileError::CannotRead, "is a directory"};
@@ -22,15 +22,23 @@ FileResult LoadImageFile(const fs::path& path, MemoryImage& image) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {FileError::CannotOpen, SystemReason()};
-    std::array<uint8_t, kImageSize> buffer{};
-    in.read(reinterpret_cast<char*>(buffer.data()), kImageSize);
-    const auto got = in.gcount();
+    bytes.assign(limit, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(limit));
     if (in.bad())
         return {FileError::CannotRead, SystemReason()};
-    if (got < kImageSize)
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    return {};
+}
+
+FileResult LoadImageFile(const fs::path& path, MemoryImage& image) {
+    std::string bytes;
+    const FileResult read = ReadPrefix(path, kImageSize, bytes);
+    if (!read.ok())
+        return read;
+    if (bytes.size() < kImageSize)
         return {FileError::TooShort,
-                std::to_string(got) + " of " + std::to_string(kImageSize) + " bytes"};
-    image.Write(0, buffer);
+                std::to_string(bytes.size()) + " of " + std::to_string(kImageSize) + " bytes"};
+    image.Write(0, std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
     return {};
 }
 
@@ -82,20 +90,12 @@ FileResult SaveImageFile(const fs::path& path, const MemoryImage& image) {
 }
 
 FileResult LoadTextFile(const fs::path& path, std::string& text, size_t limit) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec))
-        return {FileError::CannotRead, "is a directory"};
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {FileError::CannotOpen, SystemReason()};
-    std::string buffer(limit + 1, '\0');
-    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    if (in.bad())
-        return {FileError::CannotRead, SystemReason()};
-    const auto got = static_cast<size_t>(in.gcount());
-    if (got > limit)
+    std::string bytes;
+    const FileResult read = ReadPrefix(path, limit + 1, bytes);
+    if (!read.ok())
+        return read;
+    if (bytes.size() > limit)
         return {FileError::TooLong, "more than " + std::to_string(limit) + " bytes"};
-    text = buffer.substr(0, got);
+    text = std::move(bytes);
     return {};
 }
