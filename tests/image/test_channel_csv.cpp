@@ -171,6 +171,19 @@ class TestChannelCsv : public QObject {
         }
     }
 
+    void channelSteps() {
+        const std::pair<int32_t, const char*> rows[] = {
+            {14550000, "5.00"}, {14550625, "6.25"}, {14550250, "2.50"}, {14550125, "2.50"}};
+        for (const auto& [rx, step] : rows) {
+            MemoryImage image = NewImage();
+            ChannelRecord r = ChannelRecord::Load(image, 1);
+            r.SetRxFreq(rx);
+            r.Store(image, 1);
+            QCOMPARE(Q(DataRows(ExportChannelsCsv(image, BandLimits{})).at(0).at(13)),
+                     QString(step));
+        }
+    }
+
     void importFile() {
         // A byte-order mark, CRLF, reordered and unknown columns, and rows the radio cannot hold.
         const char* csv = "\xEF\xBB\xBF"
@@ -213,6 +226,8 @@ class TestChannelCsv : public QObject {
         ChannelRecord taken = ChannelRecord::Load(image, 1);
         taken.SetRxFreq(14400000);
         taken.Store(image, 1);
+        taken.SetRxFreq(5000000); // outside both bands: shown empty, so free to fill
+        taken.Store(image, 3);
         const std::string csv = std::string(kHeader) + ",,145.000000\n"
                                                        "2,,146.000000\n"
                                                        "0,,435.000000\n"
