@@ -108,6 +108,8 @@ class TestChannelCsv : public QObject {
             {"DTCS|x|x|23|RR|999|x", "D023I/D023I", ""},
             {"TSQL|x|69.4|x|x|x|x", "", "亚音不在对讲机的亚音列表中"},
             {"DTCS|x|x|024|NN|x|x", "", "亚音不在对讲机的亚音列表中"},
+            {"DTCS|x|x||NN|x|x", "", "亚音不在对讲机的亚音列表中"},
+            {"DTCS|x|x|23x|NN|x|x", "", "亚音不在对讲机的亚音列表中"},
             {"DTCS|x|x|023|N|x|x", "", "亚音不在对讲机的亚音列表中"},
             {"Cross|x|x|x|NN|x|Tone->Tone", "", "亚音不在对讲机的亚音列表中"},
             {"Cross|x|x|x|x|x|->", "", "不支持 CrossMode \"->\""},
