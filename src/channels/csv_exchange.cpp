@@ -1,5 +1,6 @@
 #include "app/app_globals.h"
 #include "app/editor_entries.h"
+#include "app/image_step.h"
 #include "app/main_frame.h"
 #include "app/message_box.h"
 #include "channels/program_view.h"
@@ -23,6 +24,7 @@ void CProgramView::OnExportCsv() {
 }
 
 void CProgramView::OnImportCsv() {
+    CImageStep step(tr("导入 CSV"));
     const QString path = Ui::AskOpenFileName(this, Ui::FileKind::Csv);
     if (path.isEmpty())
         return;

@@ -3,11 +3,13 @@
 #include "app/app_globals.h"
 #include "app/cell_editor.h"
 #include "app/editor_entries.h"
+#include "app/image_step.h"
 #include "app/main_frame.h"
 #include "app/port_dlg.h"
 #include "app/radio_info_dlg.h"
 #include "app/read_backup.h"
 #include "app/transfer_dlg.h"
+#include "channels/find_bar.h"
 #include "channels/grid_delegate.h"
 #include "image/channel_record.h"
 #include "image/codecs.h"
@@ -19,6 +21,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -70,8 +73,10 @@ CProgramView::CProgramView(QWidget* parent)
       m_delegate(new CGridDelegate(this)), m_chip(new QComboBox(this)),
       m_channelEdit(new QPushButton(tr("信道编辑"), this)),
       m_initialise(new QPushButton(tr("初始化"), this)),
-      m_batch(new QPushButton(tr("批量生成"), this)) {
+      m_batch(new QPushButton(tr("批量生成"), this)), m_findBar(new CFindBar(this)),
+      m_rowMenu(new QMenu(this)) {
     BuildGrid();
+    BuildRowMenu();
     m_chip->addItems({"5802HE", "5802N", "5802E"});
     m_chip->setCurrentIndex(2);
     connect(m_channelEdit, &QPushButton::clicked, this, &CProgramView::OnChannelEdit);
@@ -85,8 +90,11 @@ CProgramView::CProgramView(QWidget* parent)
     side->addWidget(new QLabel(tr("收音机"), this));
     side->addWidget(m_chip);
     side->addStretch(1);
+    auto* table = new QVBoxLayout;
+    table->addWidget(m_grid, 1);
+    table->addWidget(m_findBar);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_grid, 1);
+    layout->addLayout(table, 1);
     layout->addLayout(side);
     // The initialise button belongs to the service mode.
     if (!g_serviceMode)
@@ -103,7 +111,8 @@ CProgramView::~CProgramView() {
 void CProgramView::BuildGrid() {
     m_grid->setSortingEnabled(false);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Shift and Ctrl clicks on the row labels select several rows.
+    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->setItemDelegate(m_delegate);
     QStringList headers, labels;
     for (const char* h : kHeaders)
@@ -184,7 +193,16 @@ void CProgramView::CommitOpenEditors() {
 
 void CProgramView::CommitGrid() {
     CommitOpenEditors();
+    CommitGridTexts();
+}
+
+void CProgramView::CommitGridTexts() {
     ::CommitGrid(g_image, g_bandLimits, AllRows(), m_chip->currentIndex());
+}
+
+void CProgramView::ReloadAfterImageChange() {
+    LoadGrid();
+    CommitGridTexts();
 }
 
 void CProgramView::ShowCellEditor() {
@@ -197,6 +215,10 @@ void CProgramView::ShowCellEditor() {
 }
 
 void CProgramView::CommitEditorText(int row, int column, const QString& text) {
+    const QTableWidgetItem* header = m_grid->horizontalHeaderItem(column - 1);
+    CImageStep step(
+        tr("修改 %1 %2")
+            .arg(QString::fromStdString(GridRowLabel(row)), header ? header->text() : QString()));
     GridRow cells = RowCells(row);
     const std::string value = text.toStdString();
     if (column <= kColTxFreq)
@@ -206,6 +228,9 @@ void CProgramView::CommitEditorText(int row, int column, const QString& text) {
     else
         CommitOptionEditor(cells, column, value);
     SetRowCells(row, cells);
+    // The cell is in the image at once; the row shows what the image holds.
+    CommitGridTexts();
+    SetRowCells(row, LoadGridRow(g_image, g_bandLimits, row));
 }
 
 void CProgramView::MoveAfterEditor(bool down) {
@@ -230,6 +255,8 @@ bool CProgramView::HandleGridKey(int key) {
 }
 
 bool CProgramView::FilterGridKey(const QKeyEvent* event) {
+    if (HandleClipboardKey(event))
+        return true;
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         ShowCellEditor();
@@ -259,12 +286,21 @@ void CProgramView::PageByWheel(int delta) {
 bool CProgramView::eventFilter(QObject* object, QEvent* event) {
     if (object == m_grid && event->type() == QEvent::KeyPress)
         return FilterGridKey(static_cast<QKeyEvent*>(event));
+    // The grid takes its clipboard keys before any window shortcut does.
+    if (object == m_grid && event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) ||
+            key->matches(QKeySequence::Paste)) {
+            event->accept();
+            return true;
+        }
+    }
     if (object == m_grid->viewport() && event->type() == QEvent::Wheel)
         PageByWheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
     return QWidget::eventFilter(object, event);
 }
 
-void CProgramView::RunTransfer(int kind) {
+bool CProgramView::RunTransfer(int kind) {
     const auto k = static_cast<CTransferDlg::Kind>(kind);
     if (k != CTransferDlg::Kind::Read)
         CommitGrid();
@@ -275,10 +311,18 @@ void CProgramView::RunTransfer(int kind) {
         BackupAfterRead(this, g_image, BackupKind::Read);
         LoadGrid();
     }
+    return dialog.Succeeded();
 }
 
 void CProgramView::OnReadFromRadio() {
-    RunTransfer(int(CTransferDlg::Kind::Read));
+    bool read = false;
+    {
+        CImageStep step(tr("读频"));
+        read = RunTransfer(int(CTransferDlg::Kind::Read));
+    }
+    // A read is a fresh start: the image equals the radio, so it is not modified.
+    if (read)
+        g_cleanImage.Mark(g_image);
 }
 void CProgramView::OnWriteToRadio() {
     RunTransfer(int(CTransferDlg::Kind::Write));
@@ -298,6 +342,7 @@ void CProgramView::OnRadioInfo() {
 }
 
 void CProgramView::OnChannelEdit() {
+    CImageStep step(tr("信道信息"));
     CommitGrid();
     const int row = std::max(1, m_grid->currentRow() + 1);
     Editors::ChannelEdit(window(), row, CellText(row, kColRxFreq));
@@ -306,22 +351,26 @@ void CProgramView::OnChannelEdit() {
 }
 
 void CProgramView::OnBatchGenerate() {
+    CImageStep step(tr("批量生成"));
     // The generator reloads the grid from the image; edits still in it must be there first.
     CommitGrid();
     Editors::BatchGenerate(*this);
 }
 
 void CProgramView::OnModelInfo() {
+    CImageStep step(tr("机型"));
     CommitGrid();
     Editors::ModelInfo(window());
     LoadGrid();
 }
 
 void CProgramView::OnFmReceiver() {
+    CImageStep step(tr("收音机"));
     Editors::FmReceiver(window());
 }
 
 void CProgramView::OnParameterAdjust() {
+    CImageStep step(tr("参数调节"));
     Service::ParameterAdjust(window());
 }
 

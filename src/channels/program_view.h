@@ -1,13 +1,16 @@
 #pragma once
 
 #include "image/channel_grid_rules.h"
+#include "image/channel_rows.h"
 
 #include <QWidget>
 
 #include <vector>
 
+class CFindBar;
 class CGridDelegate;
 class QComboBox;
+class QMenu;
 class QKeyEvent;
 class QPrinter;
 class QPushButton;
@@ -35,7 +38,7 @@ class CProgramView : public QWidget {
     QTableWidget* Grid() const { return m_grid; }
     QComboBox* ReceiverChipList() const { return m_chip; }
 
-    // Called by the editors.
+    // Called by the editors: the cell's commit rule, then the grid into the image as one step.
     void CommitEditorText(int row, int column, const QString& text);
     void MoveAfterEditor(bool down);
 
@@ -58,6 +61,20 @@ class CProgramView : public QWidget {
     void OnServicePassword();
     void ShowServiceButton();
     QPushButton* InitialiseButton() const { return m_initialise; }
+    // Spreadsheet-like editing. Copy and cut take the selected cells (the current cell when
+    // none is selected); paste starts at the current cell. Row operations act on the rows of
+    // the selection, from the row labels' context menu.
+    void OnCopy();
+    void OnCut();
+    void OnPaste();
+    void RunRowOperation(RowOperation operation, const QString& name);
+    // The rows with a selected cell, in order; the current row when nothing is selected.
+    std::vector<int> SelectedRows() const;
+    // Ctrl+F: the find bar; a query moves the current cell to the next channel it finds.
+    void ShowFindBar();
+    void OnFind(const QString& query, bool next);
+    CFindBar* FindBar() const { return m_findBar; }
+
     // Both use the main window's printer, so what print setup chose applies.
     void OnPrint(QPrinter& printer);
     void OnPrintPreview(QPrinter& printer);
@@ -69,11 +86,19 @@ class CProgramView : public QWidget {
 
   private:
     void BuildGrid();
+    void BuildRowMenu();
+    void ShowRowMenu(const QPoint& position);
+    void SelectRows(const std::vector<int>& rows);
+    // Writes the grid's texts into the image (no editor commit) and finalises it.
+    void CommitGridTexts();
+    // After an operation on the image: the grid shows it and the image is finalised again.
+    void ReloadAfterImageChange();
+    bool HandleClipboardKey(const QKeyEvent* event);
     void SetRowCells(int row, const GridRow& cells);
     bool HandleGridKey(int key);
     bool FilterGridKey(const QKeyEvent* event);
     void PageByWheel(int delta);
-    void RunTransfer(int kind);
+    bool RunTransfer(int kind);
 
     QTableWidget* m_grid;
     CGridDelegate* m_delegate;
@@ -81,5 +106,7 @@ class CProgramView : public QWidget {
     QPushButton* m_channelEdit;
     QPushButton* m_initialise;
     QPushButton* m_batch;
+    CFindBar* m_findBar;
+    QMenu* m_rowMenu;
     int m_wheelRemainder = 0; // high-resolution wheel deltas not yet a whole notch
 };

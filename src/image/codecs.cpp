@@ -163,7 +163,8 @@ static size_t FirstCharLength(std::string_view text) {
 std::pair<uint8_t, uint8_t> EncodeToneCode(std::string_view text) {
     constexpr std::pair<uint8_t, uint8_t> none{0xFF, 0xFF};
     if (text.find('D') == text.npos) {
-        if (text == kNoTone)
+        // An emptied tone field means no tone, not the code of 0.0 Hz.
+        if (text == kNoTone || text.empty())
             return none;
         const auto v = TenthsOf(text);
         if (!v || *v < 0 || *v > 9999)

@@ -4,6 +4,7 @@
 
 #include "app/app_globals.h"
 #include "app/cell_editor.h"
+#include "app/image_step.h"
 #include "app/text_filter.h"
 #include "channels/program_view.h"
 #include "image/channel_record.h"
@@ -56,26 +57,32 @@ void TestEditing::gridKeys_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("cells"); // the row's cells at the end
     QTest::addColumn<QPoint>("next");
+    QTest::addColumn<QString>("step"); // the undo step the keys left; empty: none
     const QString a1 = "145.00000|145.00000|无|无|高|是|宽|关";
     const QString fresh = "|无|无|高|是|宽|关";
-    QTest::newRow("new channel, letter dropped") << QPoint(1, 3) << "Return 1 5 A 0 Return"
-                                                 << "150.00000|150.00000" + fresh << QPoint(2, 3);
+    QTest::newRow("new channel, letter dropped")
+        << QPoint(1, 3) << "Return 1 5 A 0 Return"
+        << "150.00000|150.00000" + fresh << QPoint(2, 3) << "修改 A 003 接收频率";
     QTest::newRow("empty row starts in the receive column")
         << QPoint(4, 3) << "Return 4 3 5 . 1 Return"
-        << "435.10000|435.10000" + fresh << QPoint(2, 3);
-    QTest::newRow("emptied receive: Enter moves down") << QPoint(1, 1) << "Return Ctrl+A Del Return"
-                                                       << "|||||||" << QPoint(1, 2);
+        << "435.10000|435.10000" + fresh << QPoint(2, 3) << "修改 A 003 接收频率";
+    QTest::newRow("emptied receive: Enter moves down")
+        << QPoint(1, 1) << "Return Ctrl+A Del Return"
+        << "|||||||" << QPoint(1, 2) << "修改 A 001 接收频率";
     // The tone list completes nothing: these are DCS codes, not the tones they begin.
     QTest::newRow("tone 23") << QPoint(3, 1) << "Return Ctrl+A Del 2 3 Return"
-                             << QString(a1).replace(20, 1, "D023N") << QPoint(4, 1);
+                             << QString(a1).replace(20, 1, "D023N") << QPoint(4, 1)
+                             << "修改 A 001 接收信令";
     QTest::newRow("option chosen by its first letter")
-        << QPoint(8, 1) << "Return Q Return" << QString(a1).replace("关", "QT/DQT") << QPoint(1, 2);
-    QTest::newRow("Right wraps to the next row") << QPoint(8, 1) << "Right" << a1 << QPoint(1, 2);
+        << QPoint(8, 1) << "Return Q Return" << QString(a1).replace("关", "QT/DQT") << QPoint(1, 2)
+        << "修改 A 001 繁忙";
+    QTest::newRow("Right wraps to the next row")
+        << QPoint(8, 1) << "Right" << a1 << QPoint(1, 2) << "";
     QTest::newRow("Left wraps to the row above") << QPoint(1, 2) << "Left"
-                                                 << "|||||||" << QPoint(8, 1);
+                                                 << "|||||||" << QPoint(8, 1) << "";
     // Then Enter edits the channel that was current.
     QTest::newRow("typing does not search") << QPoint(1, 45) << "1 A Return"
-                                            << "|||||||" << QPoint(1, 45);
+                                            << "|||||||" << QPoint(1, 45) << "";
 }
 
 void TestEditing::gridKeys() {
@@ -83,8 +90,10 @@ void TestEditing::gridKeys() {
     QFETCH(QString, keys);
     QFETCH(QString, cells);
     QFETCH(QPoint, next);
+    QFETCH(QString, step);
     Document document;
     CProgramView view;
+    g_history.Clear();
     QVERIFY(ShowActive(&view));
     view.SetCurrentCell(cell.y(), cell.x());
     // Each key goes where the focus is: the grid, or the editor it opened.
@@ -94,8 +103,8 @@ void TestEditing::gridKeys() {
     }
     QCOMPARE(QPoint(view.Grid()->currentColumn(), view.Grid()->currentRow()) + QPoint(1, 1), next);
     QCOMPARE(RowText(view, cell.y()), cells);
-    // The commit writes what the grid shows.
-    view.CommitGrid();
+    // Each cell commit is in the image at once, as one step: a new view shows it.
+    QCOMPARE(QString::fromStdString(g_history.UndoName()), step);
     QCOMPARE(RowText(CProgramView(), cell.y()), cells);
 }
 

@@ -80,12 +80,12 @@ void TestChannelDialogs::batchEnabling() {
     QCOMPARE(shown, enabled);
 }
 
-// The view commits its grid first. Each edit reaches its rule, while typing or when left;
+// Each edit reaches its rule, while typing or when left;
 // each Apply generates its range into the image and the reloaded grid and leaves the dialog
 // open; Cancel closes it.
 void TestChannelDialogs::batchApplyFromTheGrid() {
     CProgramView view;
-    view.CommitEditorText(200, 1, "435"); // in the grid only, not yet in the image
+    view.CommitEditorText(200, 1, "435"); // in the image at once, kept by the generator
     QStringList shown;
     QVERIFY(WithModalDialog([&] { view.OnBatchGenerate(); },
                             [&](QDialog* dialog) {
@@ -174,12 +174,12 @@ void TestChannelDialogs::editWalkThroughRecords() {
     QCOMPARE(ImageBytes(g_image, RecordOffset(123) + 8, 6), Hex("ffffffff0030"));
 }
 
-// The view commits its grid, opens the dialog on its current row and reloads the grid.
+// The view opens the dialog on its current row and reloads the grid.
 void TestChannelDialogs::editFromTheGrid() {
     PutChannel(2);
     CProgramView view;
     view.SetCurrentCell(2, 1);
-    view.CommitEditorText(3, 1, "150"); // a grid edit the view commits before the dialog
+    view.CommitEditorText(3, 1, "150"); // a grid edit, in the image at once
     QStringList shown;
     QVERIFY(WithModalDialog(
         [&] { view.OnChannelEdit(); },

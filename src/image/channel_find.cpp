@@ -1,0 +1,46 @@
+#include "image/channel_find.h"
+
+#include "image/channel_grid_rules.h"
+#include "image/channel_record.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+// The column the query finds in the row, 0 when none.
+int MatchColumn(const MemoryImage& image, const BandLimits& limits, const std::string& query,
+                int row) {
+    const GridRow cells = LoadGridRow(image, limits, row);
+    if (cells[kColRxFreq].empty())
+        return 0;
+    for (int c : {kColRxFreq, kColTxFreq, kColRxTone, kColTxTone})
+        if (Lower(cells[c]).starts_with(query))
+            return c;
+    const std::string name = Lower(ChannelRecord::Load(image, row).Name());
+    return name.find(query) != std::string::npos ? kColRxFreq : 0;
+}
+
+} // namespace
+
+ChannelMatch FindChannel(const MemoryImage& image, const BandLimits& limits, std::string_view query,
+                         int afterRow) {
+    const std::string wanted = Lower(query);
+    if (wanted.empty())
+        return {};
+    afterRow = std::clamp(afterRow, 0, kRecordCount);
+    for (int k = 1; k <= kRecordCount; ++k) {
+        const int row = (afterRow + k - 1 + kRecordCount) % kRecordCount + 1;
+        if (const int column = MatchColumn(image, limits, wanted, row))
+            return {row, column};
+    }
+    return {};
+}
