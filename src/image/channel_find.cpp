@@ -1,5 +1,6 @@
 #include "image/channel_find.h"
 
+#include "image/ascii_case.h"
 #include "image/channel_grid_rules.h"
 #include "image/channel_record.h"
 
@@ -8,14 +9,6 @@
 
 namespace {
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
 // The column the query finds in the row, 0 when none.
 int MatchColumn(const MemoryImage& image, const BandLimits& limits, const std::string& query,
                 int row) {
@@ -23,9 +16,9 @@ int MatchColumn(const MemoryImage& image, const BandLimits& limits, const std::s
     if (cells[kColRxFreq].empty())
         return 0;
     for (int c : {kColRxFreq, kColTxFreq, kColRxTone, kColTxTone})
-        if (Lower(cells[c]).starts_with(query))
+        if (AsciiLower(cells[c]).starts_with(query))
             return c;
-    const std::string name = Lower(ChannelRecord::Load(image, row).Name());
+    const std::string name = AsciiLower(ChannelRecord::Load(image, row).Name());
     return name.find(query) != std::string::npos ? kColRxFreq : 0;
 }
 
@@ -33,7 +26,7 @@ int MatchColumn(const MemoryImage& image, const BandLimits& limits, const std::s
 
 ChannelMatch FindChannel(const MemoryImage& image, const BandLimits& limits, std::string_view query,
                          int afterRow) {
-    const std::string wanted = Lower(query);
+    const std::string wanted = AsciiLower(query);
     if (wanted.empty())
         return {};
     afterRow = std::clamp(afterRow, 0, kRecordCount);

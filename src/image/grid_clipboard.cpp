@@ -1,4 +1,5 @@
 #include "image/grid_clipboard.h"
+#include "image/ascii_case.h"
 
 #include "image/channel_record.h"
 #include "image/input_rule.h"
@@ -7,14 +8,6 @@
 #include <algorithm>
 
 namespace {
-
-std::string ToLowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
 
 // What the frequency edit's key filter lets through of the text.
 std::string FrequencyKeys(std::string_view text) {
@@ -31,9 +24,9 @@ std::string ChooseOption(int column, std::string_view text, const std::string& c
     const std::vector<std::string>& items = GridOptionItems(column);
     if (std::find(items.begin(), items.end(), text) != items.end())
         return std::string(text);
-    const std::string typed = ToLowerAscii(text);
+    const std::string typed = AsciiLower(text);
     for (const std::string& item : items)
-        if (!typed.empty() && ToLowerAscii(item).starts_with(typed))
+        if (!typed.empty() && AsciiLower(item).starts_with(typed))
             return item;
     return current;
 }
