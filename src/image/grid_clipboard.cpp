@@ -1,6 +1,6 @@
 #include "image/grid_clipboard.h"
-#include "image/ascii_case.h"
 
+#include "image/ascii_case.h"
 #include "image/channel_record.h"
 #include "image/input_rule.h"
 #include "image/memory_image.h"
