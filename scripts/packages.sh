@@ -1,5 +1,8 @@
 # Debian packages the build needs; sourced by scripts/run and scripts/test.
-KESTRA_BUILD_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libgl-dev libx11-dev libbenchmark-dev"
+KESTRA_BUILD_PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-l10n-tools libgl-dev libx11-dev libbenchmark-dev"
+# What the install test checks the installed tree with, and what CPack's Debian package needs
+# (dpkg-shlibdeps computes the dependencies).
+KESTRA_BUILD_PACKAGES+=" desktop-file-utils appstream-util libxml2-utils shared-mime-info groff-base dpkg-dev"
 # What scripts/fuzz needs besides: clang with its libFuzzer runtime.
 KESTRA_FUZZ_PACKAGES="clang libclang-rt-14-dev"
 

@@ -20,15 +20,59 @@ QString ProgramDirectory() {
     return QDir::cleanPath(dir) + QLatin1Char('/');
 }
 
+// g_exeDir once start-up has set it.
+static QString CurrentProgramDirectory() {
+    return g_exeDir.isEmpty() ? ProgramDirectory() : g_exeDir;
+}
+
+static QString ConfigDirectory() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/kestra/");
+}
+
+// KESTRA_DATA_RELATIVE (from the build) leads from the installed executable to it. Found
+// relative to the executable itself (not $KESTRA_HOME), so a copy installed under any
+// prefix, or staged with DESTDIR, finds its own.
+static QString InstalledDataDirectory() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                           QStringLiteral(KESTRA_DATA_RELATIVE)) +
+           QLatin1Char('/');
+}
+
+static bool ConfinedToProgramDirectory() {
+    return !qEnvironmentVariableIsEmpty("KESTRA_HOME");
+}
+
+// An installed copy keeps its settings per user even where it could write beside itself
+// (run by root), so the program directory is never written.
+static bool IsInstalledCopy() {
+    return !ConfinedToProgramDirectory() && QFileInfo(InstalledDataDirectory()).isDir();
+}
+
 QString ProgramIniPath() {
-    const QString dir = g_exeDir.isEmpty() ? ProgramDirectory() : g_exeDir;
+    const QString dir = CurrentProgramDirectory();
     const QString beside = dir + QStringLiteral("Program.ini");
     const QFileInfo besideInfo(beside);
-    if (besideInfo.exists() ? besideInfo.isWritable() : QFileInfo(dir).isWritable())
+    const bool writable =
+        besideInfo.exists() ? besideInfo.isWritable() : QFileInfo(dir).isWritable();
+    if (writable && !IsInstalledCopy())
         return beside;
-    // An installed copy cannot write beside itself.
-    const QString config =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/kestra";
+    const QString config = ConfigDirectory();
     QDir().mkpath(config);
-    return config + QStringLiteral("/Program.ini");
+    return config + QStringLiteral("Program.ini");
+}
+
+QStringList DataDirectories() {
+    const QString program = CurrentProgramDirectory();
+    if (ConfinedToProgramDirectory())
+        return {program};
+    return {program, ConfigDirectory(), InstalledDataDirectory()};
+}
+
+QString DataFilePath(const QString& name) {
+    const QStringList directories = DataDirectories();
+    for (const QString& dir : directories)
+        if (QFileInfo(dir + name).isFile())
+            return dir + name;
+    return directories.first() + name;
 }

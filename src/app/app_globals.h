@@ -4,6 +4,7 @@
 #include "image/memory_image.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <string>
@@ -22,5 +23,12 @@ extern bool g_serviceMode;
 
 // The program directory: $KESTRA_HOME when set, else the executable's folder.
 QString ProgramDirectory();
-// Program.ini in the program directory, or in ~/.config/kestra/ when that is not writable.
+// Program.ini in the program directory, or in ~/.config/kestra/ when that is not writable
+// or the program is an installed copy (one with its data directory beside it).
 QString ProgramIniPath();
+// Where Default.dat, startup.bmp and background.bmp are looked for, in order, each with a
+// trailing separator: the program directory, then ~/.config/kestra/ and the installed data
+// directory (<prefix>/share/kestra/). $KESTRA_HOME confines the search to that directory.
+QStringList DataDirectories();
+// `name` in the first of DataDirectories() that holds it; in the program directory when none does.
+QString DataFilePath(const QString& name);

@@ -122,7 +122,7 @@ static void InitResources() {
 void CMainFrame::CreateBackground() {
     InitResources();
     QPixmap tile;
-    if (!tile.load(g_exeDir + "background.bmp"))
+    if (!tile.load(DataFilePath("background.bmp")))
         tile.load(":/res/background.bmp");
     if (!tile.isNull())
         m_mdi->setBackground(QBrush(tile));

@@ -20,7 +20,7 @@ bool CProgramApp::InitInstance(const QString& file) {
     const CIniFile ini(ProgramIniPath());
     g_portName = PortNameForNumber(ini.GetInt("Setup", "COM", 0));
     g_radioType = ini.GetString("Setup", "Type");
-    if (CStartupSplashWnd* splash = CStartupSplashWnd::ShowSplash(g_exeDir + "startup.bmp")) {
+    if (CStartupSplashWnd* splash = CStartupSplashWnd::ShowSplash(DataFilePath("startup.bmp"))) {
         m_splashShown = true;
         QApplication::processEvents();
         // The picture stays at least a second; its timer removes it once the loop runs.

@@ -12,7 +12,7 @@
 #include <QObject>
 
 bool CProgramDoc::OnNewDocument() {
-    BuildNewDocumentImage(g_image, (g_exeDir + "Default.dat").toStdString());
+    BuildNewDocumentImage(g_image, DataFilePath("Default.dat").toStdString());
     m_path.clear();
     return true;
 }

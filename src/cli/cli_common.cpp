@@ -2,6 +2,8 @@
 
 #include "image/image_file.h"
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 #include <iostream>
 #include <system_error>
@@ -13,6 +15,7 @@ const std::vector<CliCommand>& CliCommands() {
         AddCsvCommands(list);
         AddDiffCommand(list);
         AddTransferCommands(list);
+        AddDetectCommand(list);
         return list;
     }();
     return commands;
@@ -29,6 +32,14 @@ std::filesystem::path ProgramDirectory() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::filesystem::current_path(ec) : exe.parent_path();
+}
+
+void EnsureQtApplication() {
+    static int argc = 1;
+    static char name[] = "kestra-cli";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        new QCoreApplication(argc, argv);
 }
 
 bool IsHelpFlag(std::string_view arg) {

@@ -28,6 +28,7 @@ void AddImageCommands(std::vector<CliCommand>& commands);
 void AddTransferCommands(std::vector<CliCommand>& commands);
 void AddCsvCommands(std::vector<CliCommand>& commands);
 void AddDiffCommand(std::vector<CliCommand>& commands);
+void AddDetectCommand(std::vector<CliCommand>& commands);
 
 // Prints "kestra-cli: <message>" on stderr and returns the exit status.
 int Fail(int status, std::string_view message);
@@ -36,6 +37,9 @@ int Fail(int status, std::string_view message);
 std::filesystem::path ProgramDirectory();
 
 bool IsHelpFlag(std::string_view arg);
+
+// QSerialPort wants an application object on the thread that uses it; made once, on demand.
+void EnsureQtApplication();
 
 struct FileResult;
 // One line for the user: why loading or saving the image file at `path` failed.

@@ -11,22 +11,11 @@
 #include "link/radio_info_read.h"
 #include "link/service_transfer.h"
 
-#include <QCoreApplication>
-
 #include <ctime>
 #include <functional>
 #include <iostream>
 
 namespace {
-
-// QSerialPort wants an application object on the thread that uses it.
-void EnsureQtApplication() {
-    static int argc = 1;
-    static char name[] = "kestra-cli";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        new QCoreApplication(argc, argv);
-}
 
 int UsageError(const std::string& command, const std::string& message) {
     return Fail(kExitUsage, command + ": " + message);

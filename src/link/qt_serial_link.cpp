@@ -1,5 +1,6 @@
 #include "link/qt_serial_link.h"
 
+#include "link/port_access.h"
 #include "link/stopwatch.h"
 
 #include <algorithm>
@@ -14,7 +15,9 @@ bool QtSerialLink::Open(const std::string& device) {
     }
     m_port.setPortName(QString::fromStdString(device));
     if (!m_port.open(QIODevice::ReadWrite)) {
-        m_reason = m_port.errorString().toStdString();
+        // A refused device gets its group and the fix; Qt's text says only "Permission denied".
+        const auto refused = CheckPortAccess(device);
+        m_reason = refused ? PermissionAdvice(*refused) : m_port.errorString().toStdString();
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -19,3 +20,13 @@ template <typename T> struct RegisterTest {
     }
 };
 #define KESTRA_REGISTER_TEST(Class) static RegisterTest<Class> s_register##Class
+
+// Runs every registered test class; 0 when all passed.
+inline int RunRegisteredTests(int argc, char** argv) {
+    int failures = 0;
+    for (const TestFactory& make : TestRegistry()) {
+        auto test = make();
+        failures += QTest::qExec(test.get(), argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,71 @@
+#include "../image/test_registry.h"
+#include "app_test_support.h"
+
+#include "app/app_globals.h"
+#include "app/port_dlg.h"
+#include "link/pty_line.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+class TestPortDetect : public QObject {
+    Q_OBJECT
+  private slots:
+    void detect_data();
+    void detect();
+};
+
+void TestPortDetect::detect_data() {
+    QTest::addColumn<bool>("radio");
+    QTest::addColumn<QString>("result"); // RADIO: the radio's device, DIR: the test's folder
+    QTest::newRow("radio on COM4") << true << "在 COM4 (RADIO) 找到对讲机";
+    // A folder is no serial port: it is tried and named.
+    QTest::newRow("no radio") << false << "未找到对讲机\nCOM3 (DIR)：无法打开串口\n";
+}
+
+// COM2 a silent line, COM3 a folder, COM4 the radio (or nothing); "自动检测" checks the port
+// that answered, and OK keeps it.
+void TestPortDetect::detect() {
+    QFETCH(bool, radio);
+    QFETCH(QString, result);
+    TestHome home;
+    AutoResponder answers;
+    std::string error;
+    PtyLine silent;
+    QVERIFY(silent.Open(error));
+    SimulatedRadio simulated(g_image);
+    QVERIFY(simulated.Start(home));
+    const QByteArray radioDevice = QByteArray::fromStdString(simulated.simulator.DevicePath());
+    QByteArray ini = "[Ports]\n";
+    for (int n = 1; n <= 16; ++n) {
+        QByteArray device = home.Path("none" + QString::number(n)).toUtf8();
+        if (n == 2)
+            device = QByteArray::fromStdString(silent.DevicePath());
+        else if (n == 3)
+            device = home.Path("").toUtf8();
+        else if (n == 4 && radio)
+            device = radioDevice;
+        ini += "COM" + QByteArray::number(n) + "=" + device + "\n";
+    }
+    QVERIFY(home.WriteFile("Program.ini", ini));
+    g_portName = "COM7";
+    CPortDlg dialog(nullptr, ProbeSerialDevice);
+    QCOMPARE(dialog.DeviceLabel(1)->text(), home.Path("none1") + "  不存在");
+    QCOMPARE(dialog.DeviceLabel(2)->text(), QString::fromStdString(silent.DevicePath()));
+    QCOMPARE(dialog.Buttons()->checkedId(), -1);
+    QTest::mouseClick(dialog.DetectButton(), Qt::LeftButton);
+    result.replace("RADIO", radioDevice).replace("DIR", home.Path(""));
+    QCOMPARE(dialog.ResultLabel()->text().left(result.size()), result);
+    QCOMPARE(dialog.Buttons()->checkedId(), radio ? 1010 : -1);
+    QAbstractButton* ok = dialog.findChild<QDialogButtonBox*>()->buttons().first();
+    QCOMPARE(ok->text(), "确定");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(g_portName), radio ? "COM4" : "COM7");
+    QVERIFY(answers.messages.isEmpty());
+}
+
+KESTRA_REGISTER_TEST(TestPortDetect);
+#include "test_port_detect.moc"
