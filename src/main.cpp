@@ -1,4 +1,6 @@
+#include "app/app_globals.h"
 #include "app/program_app.h"
+#include "app/ui_language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -23,6 +25,7 @@ int main(int argc, char** argv) {
         app = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName("kestra");
     QCoreApplication::setApplicationVersion(KESTRA_VERSION);
+    InstallUiLanguage(ProgramUiLanguage(ProgramIniPath().toStdString()));
     QCommandLineParser parser;
     parser.setApplicationDescription("Programming software for a dual-band handheld radio.");
     parser.addHelpOption();

@@ -5,6 +5,7 @@
 #include "app/doc_manager.h"
 #include "app/editor_entries.h"
 #include "app/image_step.h"
+#include "app/language_menu.h"
 #include "app/main_frame.h"
 #include "channels/program_view.h"
 #include "service/service_entries.h"
@@ -297,6 +298,8 @@ CMainFrame::MenuSet CMainFrame::BuildMenuSet(bool document) {
                     set.edit = menu;
             }
         }
+        if (layout.items.data() == kDocumentSettings)
+            AddLanguageMenu(menu);
     }
     return set;
 }

@@ -1,12 +1,13 @@
 #include "app/message_box.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
 namespace Ui {
 
 static Responder* s_responder = nullptr;
-static const char* const kTitle = "写频软件";
+static const char* const kTitle = QT_TRANSLATE_NOOP("CMainFrame", "写频软件");
 
 static QString Filter(FileKind kind) {
     return kind == FileKind::Csv ? QStringLiteral("*.csv (*.csv)")
@@ -24,7 +25,8 @@ void SetResponder(Responder* responder) {
 void ShowMessage(QWidget* parent, const QString& text, const QString& details) {
     if (s_responder && s_responder->message)
         return s_responder->message(text, details);
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kTitle), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("CMainFrame", kTitle), text,
+                    QMessageBox::Ok, parent);
     if (!details.isEmpty())
         box.setDetailedText(details);
     box.exec();
@@ -33,7 +35,7 @@ void ShowMessage(QWidget* parent, const QString& text, const QString& details) {
 bool AskOkCancel(QWidget* parent, const QString& text) {
     if (s_responder && s_responder->question)
         return s_responder->question(text);
-    return QMessageBox::question(parent, QString::fromUtf8(kTitle), text,
+    return QMessageBox::question(parent, QCoreApplication::translate("CMainFrame", kTitle), text,
                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
@@ -41,7 +43,7 @@ SaveAnswer AskSaveChanges(QWidget* parent, const QString& text) {
     if (s_responder && s_responder->saveChanges)
         return static_cast<SaveAnswer>(s_responder->saveChanges(text));
     const auto button = QMessageBox::question(
-        parent, QString::fromUtf8(kTitle), text,
+        parent, QCoreApplication::translate("CMainFrame", kTitle), text,
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     return button == QMessageBox::Save      ? SaveAnswer::Save
            : button == QMessageBox::Discard ? SaveAnswer::Discard

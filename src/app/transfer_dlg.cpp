@@ -3,6 +3,7 @@
 #include "app/app_globals.h"
 #include "app/ini_file.h"
 #include "app/message_box.h"
+#include "app/table_text.h"
 #include "link/busy_claim.h"
 #include "link/port_name.h"
 #include "link/qt_serial_link.h"
@@ -24,8 +25,8 @@ class CTransferDlgObserver : public TransferObserver {
   public:
     explicit CTransferDlgObserver(CTransferDlg* dialog) : m_dialog(dialog) {}
     void ShowMessage(const std::string& message, const std::string& reason) override {
-        const QString text = QString::fromStdString(message);
-        const QString details = QString::fromStdString(reason);
+        const QString text = TableText(message);
+        const QString details = TableText(reason);
         QMetaObject::invokeMethod(
             m_dialog, [=, this] { m_dialog->ShowMessage(text, details); },
             Qt::BlockingQueuedConnection);

@@ -1,5 +1,6 @@
 #include "channels/grid_delegate.h"
 
+#include "app/table_text.h"
 #include "app/text_filter.h"
 #include "channels/option_lists.h"
 #include "channels/program_view.h"
@@ -19,7 +20,7 @@ QString EditorText(QWidget* editor) {
     if (auto* edit = qobject_cast<QLineEdit*>(editor))
         return edit->text();
     if (auto* combo = qobject_cast<QComboBox*>(editor))
-        return combo->currentText();
+        return combo->isEditable() ? combo->currentText() : combo->currentData().toString();
     return {};
 }
 
@@ -39,8 +40,9 @@ QWidget* CGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
         editor = MakeToneList(parent, "tone", true);
     } else {
         auto* combo = new QComboBox(parent);
+        // Each item shows its translation and keeps the text the grid stores.
         for (const std::string& item : GridOptionItems(column))
-            combo->addItem(QString::fromStdString(item));
+            combo->addItem(TableText(item), QString::fromStdString(item));
         editor = combo;
     }
     m_openEditor = editor;
@@ -56,8 +58,15 @@ void CGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) con
         if (combo->isEditable())
             combo->setEditText(text);
         else
-            combo->setCurrentIndex(combo->findText(text));
+            combo->setCurrentIndex(combo->findData(text));
     }
+}
+
+void CGridDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    // The option columns hold the stored texts; the user sees their translations.
+    if (GridColumnOf(index) > kColTxTone)
+        option->text = TableText(option->text.toStdString());
 }
 
 void CGridDelegate::setModelData(QWidget* editor, QAbstractItemModel*,

@@ -23,6 +23,7 @@ class CGridDelegate : public QStyledItemDelegate {
     QWidget* OpenEditor() const { return m_openEditor; }
 
   protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
     bool eventFilter(QObject* object, QEvent* event) override;
 
   private:

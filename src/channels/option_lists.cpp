@@ -1,36 +1,30 @@
 #include "channels/option_lists.h"
 
+#include "app/table_text.h"
 #include "image/channel_options.h"
 #include "image/codecs.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 
 #include <string>
 
 namespace {
 
-constexpr const char* kContext = "ChannelOptions";
-
 const FieldSpec& OptionSpec(int option) {
     return ChannelField(ChannelOptions()[option].field);
-}
-
-QString Translated(std::string_view text) {
-    return QCoreApplication::translate(kContext, std::string(text).c_str());
 }
 
 } // namespace
 
 QString OptionLabel(int option) {
-    return Translated(OptionSpec(option).label);
+    return TableText(OptionSpec(option).label);
 }
 
 QComboBox* MakeOptionList(int option, QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromUtf8(OptionSpec(option).name));
     for (std::string_view item : OptionSpec(option).options)
-        list->addItem(Translated(item));
+        list->addItem(TableText(item));
     return list;
 }
 

@@ -8,6 +8,7 @@
 #include "app/port_dlg.h"
 #include "app/radio_info_dlg.h"
 #include "app/read_backup.h"
+#include "app/table_text.h"
 #include "app/transfer_dlg.h"
 #include "channels/find_bar.h"
 #include "channels/grid_delegate.h"
@@ -35,8 +36,11 @@
 
 namespace {
 
-const char* const kHeaders[] = {"接收频率", "发射频率", "接收信令", "发射信令",
-                                "功率",     "扫描",     "带宽",     "繁忙"};
+const char* const kHeaders[] = {
+    QT_TRANSLATE_NOOP("CProgramView", "接收频率"), QT_TRANSLATE_NOOP("CProgramView", "发射频率"),
+    QT_TRANSLATE_NOOP("CProgramView", "接收信令"), QT_TRANSLATE_NOOP("CProgramView", "发射信令"),
+    QT_TRANSLATE_NOOP("CProgramView", "功率"),     QT_TRANSLATE_NOOP("CProgramView", "扫描"),
+    QT_TRANSLATE_NOOP("CProgramView", "带宽"),     QT_TRANSLATE_NOOP("CProgramView", "繁忙")};
 
 // Sees Ctrl+F11 before whichever widget of the view has the focus, and consumes it.
 class ServiceKeyFilter : public QObject {
@@ -401,7 +405,8 @@ void CProgramView::PrintChannelList(QPrinter* printer) const {
             continue;
         QStringList cells{QString::fromStdString(GridRowLabel(row))};
         for (int c = 1; c < kGridColumns; ++c)
-            cells << CellText(row, c);
+            cells << (c > kColTxTone ? TableText(CellText(row, c).toStdString())
+                                     : CellText(row, c));
         rows.push_back(cells);
     }
     QTextTableFormat format;

@@ -16,11 +16,14 @@ class CliObserver : public TransferObserver {
     void Close() override {}
 
     // Success: the message (if any) on stdout, status 0. Failure: the message and the
-    // reason on stderr, status 1.
+    // reason on stderr, status 1. In English the message's English text follows its line.
     int Finish(bool succeeded) const;
 
   private:
+    std::string MessageLines() const;
+
     bool m_showProgress;
+    bool m_english;
     bool m_progressShown = false;
     std::string m_message;
     std::string m_reason;

@@ -2,12 +2,13 @@
 
 #include "image/band_limits.h"
 #include "image/calibration.h"
+#include "image/ui_text.h"
 
 #include <algorithm>
 
 const std::array<CalibrationGridSpec, kCalibrationGridCount>& CalibrationGrids() {
     static const std::array<CalibrationGridSpec, kCalibrationGridCount> grids = {{
-        {{"低端", "中端", "高端"},
+        {{UI_TEXT("Radio", "低端"), UI_TEXT("Radio", "中端"), UI_TEXT("Radio", "高端")},
          1500,
          1000,
          {{" sql 1", {0x3F00, 0x3F06, 0x3F0C}}, {" sql 9", {0x3F03, 0x3F09, 0x3F0F}}},
@@ -15,20 +16,22 @@ const std::array<CalibrationGridSpec, kCalibrationGridCount>& CalibrationGrids()
          127,
          0,
          {KeyFilter::SignedDigits, 3}},
-        {{"低端", "中端", "高端"},
+        {{UI_TEXT("Radio", "低端"), UI_TEXT("Radio", "中端"), UI_TEXT("Radio", "高端")},
          1500,
          1000,
-         {{" 低功率", {0x3F39, 0x3F3F, 0x3F45}}, {" 高功率", {0x3F3C, 0x3F42, 0x3F48}}},
+         {{UI_TEXT("Radio", " 低功率"), {0x3F39, 0x3F3F, 0x3F45}},
+          {UI_TEXT("Radio", " 高功率"), {0x3F3C, 0x3F42, 0x3F48}}},
          1,
          255,
          1,
          {KeyFilter::Any, 3}},
-        {{"宽带 高", "宽带 低", "窄带 高", "窄带 低"},
+        {{UI_TEXT("Radio", "宽带 高"), UI_TEXT("Radio", "宽带 低"), UI_TEXT("Radio", "窄带 高"),
+          UI_TEXT("Radio", "窄带 低")},
          1650,
          800,
-         {{" 静噪检测1", {0x3ED0, 0x3EDC, 0x3EE8}},
-          {" 静噪检测2", {0x3ED4, 0x3EE0, 0x3EEC}},
-          {" 静噪检测3", {0x3ED8, 0x3EE4, 0x3EF0}}},
+         {{UI_TEXT("Radio", " 静噪检测1"), {0x3ED0, 0x3EDC, 0x3EE8}},
+          {UI_TEXT("Radio", " 静噪检测2"), {0x3ED4, 0x3EE0, 0x3EEC}},
+          {UI_TEXT("Radio", " 静噪检测3"), {0x3ED8, 0x3EE4, 0x3EF0}}},
          0,
          137,
          0,

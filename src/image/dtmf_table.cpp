@@ -1,5 +1,7 @@
 #include "image/dtmf_table.h"
 
+#include "image/ui_text.h"
+
 namespace {
 
 using E = FieldEncoding;
@@ -57,10 +59,10 @@ constexpr NumberRule kSeconds3To60 = {.min = 3, .max = 60};
 
 std::vector<FieldSpec> BuildEncode() {
     return {
-        ValueList(
-            OptionField("rate", 1093, "速率 (digit/s)", 0x2080, 0, 8, {"6", "8", "10", "15"}, "10"),
-            {83, 63, 50, 34}),
-        Number("firstDigitDelay", 1094, "首位数码延迟时间 (ms)", 0x2081,
+        ValueList(OptionField("rate", 1093, UI_TEXT("Radio", "速率 (digit/s)"), 0x2080, 0, 8,
+                              {"6", "8", "10", "15"}, "10"),
+                  {83, 63, 50, 34}),
+        Number("firstDigitDelay", 1094, UI_TEXT("Radio", "首位数码延迟时间 (ms)"), 0x2081,
                {.storeScale = 50,
                 .min = 100,
                 .max = 1000,
@@ -68,13 +70,19 @@ std::vector<FieldSpec> BuildEncode() {
                 .roundTo = 100,
                 .step = 100},
                4, KeyFilter::Digits),
-        ToneTime("firstDigitTime", 1096, "首位数码时间 (ms)", 0x2082),
-        ToneTime("starHashTime", 1097, "*和#音 (ms)", 0x2083),
-        OptionField("sideTone", 1184, "侧音", 0x2049, 3, 2, {"关", "按键", "ID", "按键+ID"}),
-        Text("pttIdStart", 1117, "PTT ID 发射开始", 0x2088, 16, E::DtmfString, 16, KeyFilter::Dtmf),
-        Text("pttIdEnd", 1118, "PTT ID 发射结束", 0x2098, 16, E::DtmfString, 16, KeyFilter::Dtmf),
-        OptionField("waitReply", 1120, "等待回复", 0x20D9, 2, 1, {"关", "开"}),
-        Number("waitTime", 1121, "等待回复时间 (s)", 0x20DB, kSeconds3To60, 2, KeyFilter::Any),
+        ToneTime("firstDigitTime", 1096, UI_TEXT("Radio", "首位数码时间 (ms)"), 0x2082),
+        ToneTime("starHashTime", 1097, UI_TEXT("Radio", "*和#音 (ms)"), 0x2083),
+        OptionField(
+            "sideTone", 1184, UI_TEXT("Radio", "侧音"), 0x2049, 3, 2,
+            {UI_TEXT("Radio", "关"), UI_TEXT("Radio", "按键"), "ID", UI_TEXT("Radio", "按键+ID")}),
+        Text("pttIdStart", 1117, UI_TEXT("Radio", "PTT ID 发射开始"), 0x2088, 16, E::DtmfString, 16,
+             KeyFilter::Dtmf),
+        Text("pttIdEnd", 1118, UI_TEXT("Radio", "PTT ID 发射结束"), 0x2098, 16, E::DtmfString, 16,
+             KeyFilter::Dtmf),
+        OptionField("waitReply", 1120, UI_TEXT("Radio", "等待回复"), 0x20D9, 2, 1,
+                    {UI_TEXT("Radio", "关"), UI_TEXT("Radio", "开")}),
+        Number("waitTime", 1121, UI_TEXT("Radio", "等待回复时间 (s)"), 0x20DB, kSeconds3To60, 2,
+               KeyFilter::Any),
     };
 }
 
@@ -82,28 +90,39 @@ std::vector<FieldSpec> BuildDecode() {
     NumberRule resetTime = kSeconds3To60;
     resetTime.loadFallback = 10;
     return {
-        ValueList(OptionField("groupCall", 1104, "组呼码", 0x20A8, 0, 8, DtmfLetters(), "A"),
+        ValueList(OptionField("groupCall", 1104, UI_TEXT("Radio", "组呼码"), 0x20A8, 0, 8,
+                              DtmfLetters(), "A"),
                   DtmfLetterCodes()),
-        Text("killCode", 1108, "遥毙码", 0x20C0, 16, E::KillCode, 15, KeyFilter::Dtmf),
-        Text("alarmCode", 1114, "报警码", 0x20D0, 8, E::DtmfString, 8, KeyFilter::AnyUpper),
-        Number("resetTime", 1110, "自动复位时间 (s)", 0x20D8, resetTime, 2, KeyFilter::Digits),
-        OptionField("decodeResponse", 1109, "解码响应", 0x20D9, 0, 2,
-                    {"无", "提醒", "回复", "提醒+回复"}),
+        Text("killCode", 1108, UI_TEXT("Radio", "遥毙码"), 0x20C0, 16, E::KillCode, 15,
+             KeyFilter::Dtmf),
+        Text("alarmCode", 1114, UI_TEXT("Radio", "报警码"), 0x20D0, 8, E::DtmfString, 8,
+             KeyFilter::AnyUpper),
+        Number("resetTime", 1110, UI_TEXT("Radio", "自动复位时间 (s)"), 0x20D8, resetTime, 2,
+               KeyFilter::Digits),
+        OptionField("decodeResponse", 1109, UI_TEXT("Radio", "解码响应"), 0x20D9, 0, 2,
+                    {UI_TEXT("Radio", "无"), UI_TEXT("Radio", "提醒"), UI_TEXT("Radio", "回复"),
+                     UI_TEXT("Radio", "提醒+回复")}),
         // The list shows "开" first, and "开" sets the bit.
-        ValueList(OptionField("killEnabled", 1106, "遥毙激活", 0x20D9, 7, 1, {"开", "关"}), {1, 0}),
+        ValueList(OptionField("killEnabled", 1106, UI_TEXT("Radio", "遥毙激活"), 0x20D9, 7, 1,
+                              {UI_TEXT("Radio", "开"), UI_TEXT("Radio", "关")}),
+                  {1, 0}),
         Number(
-            "decodeTime", 1112, "解码时间 (s)", 0x20DA,
+            "decodeTime", 1112, UI_TEXT("Radio", "解码时间 (s)"), 0x20DA,
             {.textScale = 100, .decimals = 1, .min = 10, .max = 250, .fallback = 250, .step = 10},
             3, KeyFilter::Digits),
-        OptionField("killType", 1107, "遥毙类型", 0x20DC, 0, 8,
-                    {"关", "禁止发射", "禁止收发", "遥毙"}, "关"),
+        OptionField("killType", 1107, UI_TEXT("Radio", "遥毙类型"), 0x20DC, 0, 8,
+                    {UI_TEXT("Radio", "关"), UI_TEXT("Radio", "禁止发射"),
+                     UI_TEXT("Radio", "禁止收发"), UI_TEXT("Radio", "遥毙")},
+                    UI_TEXT("Radio", "关")),
     };
 }
 
 std::vector<FieldSpec> BuildAutoDial() {
     return {
-        Text("selfId", 1212, "自身 ID", 0x20B0, 7, E::DtmfString, 7, KeyFilter::Digits),
-        ValueList(OptionField("separator", 1211, "分隔符", 0x20DD, 0, 8, DtmfLetters(), "A"),
+        Text("selfId", 1212, UI_TEXT("Radio", "自身 ID"), 0x20B0, 7, E::DtmfString, 7,
+             KeyFilter::Digits),
+        ValueList(OptionField("separator", 1211, UI_TEXT("Radio", "分隔符"), 0x20DD, 0, 8,
+                              DtmfLetters(), "A"),
                   DtmfLetterCodes()),
     };
 }

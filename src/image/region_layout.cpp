@@ -3,6 +3,7 @@
 #include "image/field_codec.h"
 #include "image/memory_image.h"
 #include "image/number_field.h"
+#include "image/ui_text.h"
 
 #include <algorithm>
 #include <array>
@@ -16,18 +17,33 @@ const std::vector<FieldSpec>& ChannelRecordFields() {
         {.name = "txFreq", .offset = 4, .size = 4, .encoding = E::Frequency},
         {.name = "rxTone", .offset = 8, .size = 2, .encoding = E::ToneCode},
         {.name = "txTone", .offset = 10, .size = 2, .encoding = E::ToneCode},
-        OptionField("signalType", 1151, "信令类型", 12, 0, 2, {"关", "DTMF"}, "关"),
-        OptionField("repeaterMode", 1155, "中继模式", 12, 2, 2, {"关", "倒频", "脱网"}, "关"),
-        OptionField(
-            "voiceMode", 1154, "语音处理", 12, 4, 4,
-            {"关", "压扩", "扰频1", "扰频2", "扰频3", "扰频4", "扰频5", "扰频6", "扰频7", "扰频8"},
-            "关"),
-        OptionField("pttId", 1153, "PTT ID", 13, 0, 2, {"关", "发射前", "发射后", "两者"}, "关"),
-        OptionField("vox", 1152, "声控", 13, 2, 1, {"关", "开"}, "关"),
-        OptionField("scanAdd", 1149, "扫描", 13, 3, 1, {"否", "是"}, "是"),
-        OptionField("power", 1146, "功率", 13, 4, 1, {"低", "高"}, "高"),
-        OptionField("bandwidth", 1148, "带宽", 13, 5, 1, {"窄", "宽"}, "宽"),
-        OptionField("busyLock", 1150, "繁忙锁定", 13, 6, 2, {"关", "载波", "QT/DQT"}, "关"),
+        OptionField("signalType", 1151, UI_TEXT("Radio", "信令类型"), 12, 0, 2,
+                    {UI_TEXT("Radio", "关"), "DTMF"}, UI_TEXT("Radio", "关")),
+        OptionField("repeaterMode", 1155, UI_TEXT("Radio", "中继模式"), 12, 2, 2,
+                    {UI_TEXT("Radio", "关"), UI_TEXT("Radio", "倒频"), UI_TEXT("Radio", "脱网")},
+                    UI_TEXT("Radio", "关")),
+        OptionField("voiceMode", 1154, UI_TEXT("Radio", "语音处理"), 12, 4, 4,
+                    {UI_TEXT("Radio", "关"), UI_TEXT("Radio", "压扩"), UI_TEXT("Radio", "扰频1"),
+                     UI_TEXT("Radio", "扰频2"), UI_TEXT("Radio", "扰频3"),
+                     UI_TEXT("Radio", "扰频4"), UI_TEXT("Radio", "扰频5"),
+                     UI_TEXT("Radio", "扰频6"), UI_TEXT("Radio", "扰频7"),
+                     UI_TEXT("Radio", "扰频8")},
+                    UI_TEXT("Radio", "关")),
+        OptionField("pttId", 1153, "PTT ID", 13, 0, 2,
+                    {UI_TEXT("Radio", "关"), UI_TEXT("Radio", "发射前"), UI_TEXT("Radio", "发射后"),
+                     UI_TEXT("Radio", "两者")},
+                    UI_TEXT("Radio", "关")),
+        OptionField("vox", 1152, UI_TEXT("Radio", "声控"), 13, 2, 1,
+                    {UI_TEXT("Radio", "关"), UI_TEXT("Radio", "开")}, UI_TEXT("Radio", "关")),
+        OptionField("scanAdd", 1149, UI_TEXT("Radio", "扫描"), 13, 3, 1,
+                    {UI_TEXT("Radio", "否"), UI_TEXT("Radio", "是")}, UI_TEXT("Radio", "是")),
+        OptionField("power", 1146, UI_TEXT("Radio", "功率"), 13, 4, 1,
+                    {UI_TEXT("Radio", "低"), UI_TEXT("Radio", "高")}, UI_TEXT("Radio", "高")),
+        OptionField("bandwidth", 1148, UI_TEXT("Radio", "带宽"), 13, 5, 1,
+                    {UI_TEXT("Radio", "窄"), UI_TEXT("Radio", "宽")}, UI_TEXT("Radio", "宽")),
+        OptionField("busyLock", 1150, UI_TEXT("Radio", "繁忙锁定"), 13, 6, 2,
+                    {UI_TEXT("Radio", "关"), UI_TEXT("Radio", "载波"), "QT/DQT"},
+                    UI_TEXT("Radio", "关")),
         {.name = "reserved14", .offset = 14},
         {.name = "shiftDir", .offset = 15},
         {.name = "shiftOffset", .offset = 16, .size = 4, .encoding = E::Frequency},
@@ -41,7 +57,7 @@ const std::vector<FieldSpec>& ChannelRecordFields() {
          .maxLength = 7,
          .keys = KeyFilter::Printable,
          .id = 1147,
-         .label = "信道名字"},
+         .label = UI_TEXT("Radio", "信道名字")},
         {.name = "reserved31", .offset = 31},
     };
     return fields;

@@ -1,5 +1,6 @@
 #include "service/dtmf_decoder_init_dlg.h"
 
+#include "app/table_text.h"
 #include "link/transfer_range.h"
 #include "service/spin_edit.h"
 
@@ -16,7 +17,7 @@ CDtmfDecoderInitDlg::CDtmfDecoderInitDlg(QWidget* parent, MemoryImage& image)
         const DecoderValueSpec& entry = DecoderValues()[i];
         m_edits[i] = new CSpinEdit(this, 0, 0xFFFF, 16, {KeyFilter::HexDigits, 4});
         m_edits[i]->setObjectName(QString::number(entry.id));
-        auto* label = new QLabel(tr(entry.label.data()), this);
+        auto* label = new QLabel(TableText(entry.label), this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setBuddy(m_edits[i]);
         fields->addWidget(label, i, 0);

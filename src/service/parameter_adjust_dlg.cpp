@@ -2,6 +2,7 @@
 
 #include "app/cell_editor.h"
 #include "app/focus_loss.h"
+#include "app/table_text.h"
 #include "image/band_limits.h"
 #include "image/calibration.h"
 #include "image/calibration_fields.h"
@@ -113,7 +114,7 @@ void CParameterAdjustDlg::AddEdit(QGridLayout* layout, int id, int row, int colu
         edit->hide();
         return;
     }
-    auto* label = new QLabel(tr(field->label.data()), this);
+    auto* label = new QLabel(TableText(field->label), this);
     label->setBuddy(edit);
     layout->addWidget(label, row, column);
     layout->addWidget(edit, row, column + 1);
@@ -122,7 +123,7 @@ void CParameterAdjustDlg::AddEdit(QGridLayout* layout, int id, int row, int colu
 QGridLayout* CParameterAdjustDlg::BuildSwitches() {
     auto* layout = new QGridLayout;
     for (const CalibrationSwitch& sw : CalibrationSwitches()) {
-        auto* box = new QCheckBox(tr(sw.label.data()), this);
+        auto* box = new QCheckBox(TableText(sw.label), this);
         box->setObjectName(QString::number(sw.id));
         m_switches.insert(sw.id, box);
         for (int r = 0; r < int(kSwitchRows.size()); ++r)
@@ -150,9 +151,9 @@ void CParameterAdjustDlg::ShapeGrid(int grid) {
     table->setColumnCount(int(shape.headers.size()));
     QStringList headers, labels;
     for (std::string_view header : shape.headers)
-        headers << tr(header.data());
+        headers << TableText(header);
     for (const CalibrationGridLine& line : rows.lines)
-        labels << QString::fromStdString(line.bandLabel) + tr(line.suffix.data());
+        labels << QString::fromStdString(line.bandLabel) + TableText(line.suffix);
     table->setHorizontalHeaderLabels(headers);
     table->setVerticalHeaderLabels(labels);
     table->verticalHeader()->setFixedWidth(TwipsToPixels(this, shape.labelWidthTwips));

@@ -3,6 +3,7 @@
 #include "app/app_globals.h"
 #include "app/message_box.h"
 #include "app/read_backup.h"
+#include "app/table_text.h"
 #include "link/port_name.h"
 #include "link/qt_serial_link.h"
 #include "link/service_transfer.h"
@@ -16,7 +17,7 @@ class DialogMessages : public MessageSink {
   public:
     explicit DialogMessages(QWidget* parent) : m_parent(parent) {}
     void ShowMessage(const std::string& message, const std::string& reason) override {
-        Ui::ShowMessage(m_parent, QObject::tr(message.c_str()), QString::fromStdString(reason));
+        Ui::ShowMessage(m_parent, TableText(message), TableText(reason));
     }
 
   private:

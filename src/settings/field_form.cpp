@@ -1,6 +1,7 @@
 #include "settings/field_form.h"
 
 #include "app/step_spin_edit.h"
+#include "app/table_text.h"
 #include "app/text_filter.h"
 #include "image/number_field.h"
 
@@ -22,7 +23,7 @@ CFieldForm::CFieldForm(const std::vector<FieldSpec>& table, QWidget* parent, QGr
     : QObject(parent), m_table(table) {
     int visible = 0;
     for (const FieldSpec& f : m_table) {
-        auto* label = new QLabel(tr(std::string(f.label).c_str()), parent);
+        auto* label = new QLabel(TableText(f.label), parent);
         QWidget* control = MakeControl(f, parent);
         control->setObjectName(QString::number(f.id));
         label->setBuddy(control);
@@ -61,7 +62,7 @@ void CFieldForm::InitLists() {
         if (auto* list = qobject_cast<QComboBox*>(m_controls[i])) {
             list->clear();
             for (std::string_view item : f.options)
-                list->addItem(tr(std::string(item).c_str()));
+                list->addItem(TableText(item));
         }
     }
 }

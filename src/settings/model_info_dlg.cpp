@@ -28,7 +28,7 @@ CModelInfoDlg::CModelInfoDlg(QWidget* parent, MemoryImage& image, BandLimits& li
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(tr("机型"), this), 0, 0);
     grid->addWidget(m_model, 0, 1, 1, 3);
-    const char* const labels[2] = {"A段", "B段"};
+    const char* const labels[2] = {QT_TR_NOOP("A段"), QT_TR_NOOP("B段")};
     for (int band = 0; band < 2; ++band) {
         grid->addWidget(new QLabel(tr(labels[band]), this), band + 1, 0);
         grid->addWidget(new QLabel(QStringLiteral("---"), this), band + 1, 2);

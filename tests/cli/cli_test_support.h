@@ -36,6 +36,7 @@ inline void CheckRun() {
     QFETCH(CliRun, run);
     QTemporaryDir dir;
     qputenv("KESTRA_HOME", dir.path().toLocal8Bit());
+    qputenv("LC_ALL", "zh_CN.UTF-8"); // the messages in Chinese alone; tests/i18n checks English
     const QByteArray contents[] = {Pattern(1), Pattern(2), kErased};
     for (int i = 0; i < 3; ++i) {
         QFile file(dir.filePath(QStringList{"radio.dat", "in.dat", "Default.dat"}[i]));
