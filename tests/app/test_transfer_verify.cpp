@@ -16,13 +16,6 @@ int VerifySetting(const TestHome& home) {
     return CIniFile(home.Path("Program.ini")).GetInt("Setup", "Verify", -1);
 }
 
-// The image the program writes: 0x0123 holds 5A.
-void FillImage() {
-    for (int i = 0; i < kImageSize; ++i)
-        g_image.SetByte(i, static_cast<uint8_t>(i * 3));
-    g_image.SetByte(0x0123, 0x5A);
-}
-
 } // namespace
 
 class TestTransferVerify : public QObject {
@@ -33,27 +26,21 @@ class TestTransferVerify : public QObject {
     void verifiedTransfer();
 };
 
+// Only writing has the box. Without a setting it is on; a click stores it in Program.ini at
+// once, for writing and initialising alike.
 void TestTransferVerify::checkBoxRemembered() {
     TestHome home;
     QVERIFY(!CTransferDlg(nullptr, CTransferDlg::Kind::Read).VerifyBox());
-    {
-        // Without a setting the box is on; a click turns it off in Program.ini at once.
-        CTransferDlg dialog(nullptr, CTransferDlg::Kind::Write);
-        QVERIFY(ShowActive(&dialog));
-        QVERIFY(dialog.VerifyBox()->isChecked());
-        QTest::mouseClick(dialog.VerifyBox(), Qt::LeftButton);
-        QVERIFY(!dialog.VerifyBox()->isChecked());
-        QCOMPARE(VerifySetting(home), 0);
-    }
-    {
-        CTransferDlg dialog(nullptr, CTransferDlg::Kind::Initialise);
-        QVERIFY(ShowActive(&dialog));
-        QVERIFY(!dialog.VerifyBox()->isChecked());
-        dialog.VerifyBox()->setFocus();
-        QTest::keyClick(dialog.VerifyBox(), Qt::Key_Space);
-        QCOMPARE(VerifySetting(home), 1);
-    }
-    QVERIFY(CTransferDlg(nullptr, CTransferDlg::Kind::Write).VerifyBox()->isChecked());
+    CTransferDlg write(nullptr, CTransferDlg::Kind::Write);
+    QVERIFY(ShowActive(&write));
+    QVERIFY(write.VerifyBox()->isChecked());
+    QTest::mouseClick(write.VerifyBox(), Qt::LeftButton);
+    QCOMPARE(VerifySetting(home), 0);
+    CTransferDlg init(nullptr, CTransferDlg::Kind::Initialise);
+    QVERIFY(ShowActive(&init));
+    QVERIFY(!init.VerifyBox()->isChecked());
+    QTest::mouseClick(init.VerifyBox(), Qt::LeftButton);
+    QCOMPARE(VerifySetting(home), 1);
 }
 
 void TestTransferVerify::verifiedTransfer_data() {
@@ -79,11 +66,12 @@ void TestTransferVerify::verifiedTransfer() {
     QFETCH(QString, details);
     TestHome home;
     AutoResponder answers;
-    FillImage();
-    SimulatorFault fault;
-    if (corrupt >= 0)
-        fault = {FaultKind::Corrupt, 0, corrupt};
-    SimulatedRadio radio(MemoryImage(), fault);
+    for (int i = 0; i < kImageSize; ++i)
+        g_image.SetByte(i, static_cast<uint8_t>(i * 3));
+    g_image.SetByte(0x0123, 0x5A);
+    SimulatedRadio radio(MemoryImage(), corrupt < 0
+                                            ? SimulatorFault{}
+                                            : SimulatorFault{FaultKind::Corrupt, 0, corrupt});
     QVERIFY(radio.Start(home));
     QVERIFY(CIniFile(home.Path("Program.ini")).SetInt("Setup", "Verify", verify));
 

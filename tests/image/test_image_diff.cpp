@@ -49,7 +49,6 @@ void TestImageDiff::oneChange_data() {
     row("name", 0x2038, "ff", "43414c4c", {"B VFO name \"\" -> CALL"});
     row("reserved byte", 0x000E, "ff", "00", {"A 001 reserved14 FF -> 00"});
     row("optional feature", 0x2042, "04", "05", {"可选功能 静噪电平 4 -> 5"});
-    row("DTMF bits of a shared byte", 0x2049, "e7", "ef", {"DTMF 侧音 关 -> 按键"});
     row("number shown alike", 0x20D8, "ff", "fe", {"DTMF 自动复位时间 (s) 10 (FF) -> 10 (FE)"});
     row("auto-dial code", 0x2110, "0102030f", "0405060f", {"DTMF 自动拨号 3 123# -> 456#"});
     row("band limit", 0x2E10, "00006013", "00004014", {"机型 A段下限 136 -> 144"});

@@ -1,3 +1,4 @@
+#include "../image/test_helpers.h"
 #include "../image/test_registry.h"
 
 #include "app/app_globals.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-enum Place { Program, Config, Installed };
+enum Place { Program = 1, Config, Installed };
 
 // A program directory, a configuration home (XDG_CONFIG_HOME) and the installed data directory
 // beside the test executable, removed again afterwards.
@@ -38,22 +39,13 @@ class DataHomes {
         return QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/kestra") + '/';
     }
     QString Dir(Place place) const {
-        switch (place) {
-        case Program:
-            return g_exeDir;
-        case Config:
-            return m_config.path() + "/kestra/";
-        case Installed:
-            return InstalledDir();
-        }
-        return {};
+        return QStringList{g_exeDir, m_config.path() + "/kestra/", InstalledDir()}.at(place - 1);
     }
     bool Put(Place place, const QString& name, const QByteArray& bytes) const {
         QDir().mkpath(Dir(place));
         QFile file(Dir(place) + name);
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     }
-    void MakeInstalledCopy() const { QDir().mkpath(InstalledDir()); }
     void Confine() const { qputenv("KESTRA_HOME", m_program.path().toUtf8()); }
 
   private:
@@ -85,64 +77,42 @@ class TestDataFiles : public QObject {
   private slots:
     void lookupOrder_data();
     void lookupOrder();
-    void directoryIsNoFile();
-    void settingsFile_data();
-    void settingsFile();
     void installedStartUpUsesUserAndDataDirectories();
 };
 
+// A data file is looked up in the program directory, the user's and the installed data
+// directory in turn; the settings go to the user's directory once an installed data directory
+// exists. The program directories here are writable, as an installed one is to root.
 void TestDataFiles::lookupOrder_data() {
-    QTest::addColumn<QList<int>>("holders");
-    QTest::addColumn<bool>("confined");
+    QTest::addColumn<QList<int>>("holders"); // places holding the file, negative: a directory
+    QTest::addColumn<bool>("confined");      // KESTRA_HOME set
     QTest::addColumn<int>("found");
-    QTest::newRow("program directory first")
-        << QList<int>{Program, Config, Installed} << false << int(Program);
-    QTest::newRow("user's before installed")
-        << QList<int>{Config, Installed} << false << int(Config);
-    QTest::newRow("installed last") << QList<int>{Installed} << false << int(Installed);
-    QTest::newRow("nowhere: program directory") << QList<int>{} << false << int(Program);
-    QTest::newRow("KESTRA_HOME only") << QList<int>{Config, Installed} << true << int(Program);
+    QTest::addColumn<int>("settings"); // where Program.ini goes
+    const auto row = [](const char* name, QList<int> holders, bool confined, Place found,
+                        Place settings) {
+        QTest::newRow(name) << holders << confined << int(found) << int(settings);
+    };
+    row("program directory first", {Program, Config, Installed}, false, Program, Config);
+    row("user's before installed", {Config, Installed}, false, Config, Config);
+    row("installed last", {Installed}, false, Installed, Config);
+    row("nowhere: program directory, own copy", {}, false, Program, Program);
+    row("KESTRA_HOME only", {Config, Installed}, true, Program, Program);
+    row("a directory is no file", {-Program, Config}, false, Config, Program);
 }
 
 void TestDataFiles::lookupOrder() {
     QFETCH(QList<int>, holders);
     QFETCH(bool, confined);
     QFETCH(int, found);
+    QFETCH(int, settings);
     DataHomes homes;
     if (confined)
         homes.Confine();
     for (int place : holders)
-        QVERIFY(homes.Put(Place(place), "Default.dat", "x"));
+        QVERIFY(place > 0 ? homes.Put(Place(place), "Default.dat", "x")
+                          : QDir().mkpath(homes.Dir(Place(-place)) + "Default.dat"));
     QCOMPARE(DataFilePath("Default.dat"), homes.Dir(Place(found)) + "Default.dat");
-}
-
-void TestDataFiles::directoryIsNoFile() {
-    DataHomes homes;
-    QVERIFY(QDir().mkpath(homes.Dir(Program) + "startup.bmp"));
-    QVERIFY(homes.Put(Config, "startup.bmp", "x"));
-    QCOMPARE(DataFilePath("startup.bmp"), homes.Dir(Config) + "startup.bmp");
-}
-
-void TestDataFiles::settingsFile_data() {
-    QTest::addColumn<bool>("installed");
-    QTest::addColumn<bool>("confined");
-    QTest::addColumn<int>("place");
-    QTest::newRow("own copy") << false << false << int(Program);
-    QTest::newRow("installed copy") << true << false << int(Config);
-    QTest::newRow("installed, KESTRA_HOME") << true << true << int(Program);
-}
-
-// The program directories here are writable, as an installed one is to root.
-void TestDataFiles::settingsFile() {
-    QFETCH(bool, installed);
-    QFETCH(bool, confined);
-    QFETCH(int, place);
-    DataHomes homes;
-    if (installed)
-        homes.MakeInstalledCopy();
-    if (confined)
-        homes.Confine();
-    QCOMPARE(ProgramIniPath(), homes.Dir(Place(place)) + "Program.ini");
+    QCOMPARE(ProgramIniPath(), homes.Dir(Place(settings)) + "Program.ini");
 }
 
 // An installed copy started with its files in the user's directory and the data directory:
@@ -150,15 +120,11 @@ void TestDataFiles::settingsFile() {
 // user's directory and nothing is written beside the executable.
 void TestDataFiles::installedStartUpUsesUserAndDataDirectories() {
     DataHomes homes;
-    homes.MakeInstalledCopy();
     MemoryImage expected;
     BuildNewDocumentImage(expected, "");
     const int marked = 0x3E00; // decoder thresholds: nothing rewrites them at start-up
     expected.SetByte(marked, expected.Byte(marked) ^ 0xFF);
-    QByteArray image(kImageSize, '\0');
-    for (int i = 0; i < image.size(); ++i)
-        image[i] = char(expected.Byte(i));
-    QVERIFY(homes.Put(Config, "Default.dat", image));
+    QVERIFY(homes.Put(Config, "Default.dat", ImageBytes(expected, 0, kImageSize)));
     QVERIFY(homes.Put(Config, "background.bmp", Bitmap(6, 5)));
     QVERIFY(homes.Put(Installed, "startup.bmp", Bitmap(4, 3)));
 
