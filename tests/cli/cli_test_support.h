@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../image/test_helpers.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -60,13 +62,8 @@ inline void CheckRun() {
     run.err.replace("DIR", dir.path());
     QCOMPARE(err.left(run.err.size()), run.err);
     QCOMPARE(err.count('\n'), run.errLines);
-    if (!run.file.isEmpty()) { // a simulated radio saves its memory after the end command
-        const auto content = [&] {
-            QFile file(dir.filePath(run.file));
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        };
-        QTRY_COMPARE(content(), run.bytes);
-    }
+    if (!run.file.isEmpty()) // a simulated radio saves its memory after the end command
+        QTRY_COMPARE(FileBytes(dir.filePath(run.file)), run.bytes);
     // A complete read leaves one backup of what it saved, named for what was read.
     const QStringList backups = QDir(dir.filePath("backups")).entryList(QDir::Files);
     const bool read = run.status == 0 && !run.args.contains("--no-backup") &&
@@ -76,9 +73,8 @@ inline void CheckRun() {
     if (read) {
         QVERIFY(backups[0].endsWith(run.args.contains("calibration") ? "-calibration.dat"
                                                                      : "-read.dat"));
-        QFile backup(dir.filePath("backups/" + backups[0])), out(dir.filePath("out.dat"));
-        QVERIFY(backup.open(QIODevice::ReadOnly) && out.open(QIODevice::ReadOnly));
-        QCOMPARE(backup.readAll(), out.readAll());
+        QCOMPARE(FileBytes(dir.filePath("backups/" + backups[0])),
+                 FileBytes(dir.filePath("out.dat")));
     }
     if (radio.program().isEmpty())
         return;

@@ -44,12 +44,8 @@ void TestCliTransfer::transfers_data() {
            {"--fault", "short:0"}, 1, "", "通信出错\n", 1, "out.dat");
     // in.dat holds C9 at 0x0123; the radio inverts that byte once a write has ended.
     const QStringList corrupt = image + QStringList{"--fault", "corrupt:0123"};
-    AddRun("write --verify", {"write", "--verify", "--port", "PORT", "DIR/in.dat"}, image, 0, "",
-           "", 0, "radio.dat", WithRanges(radio, in, clone));
     AddRun("write --verify, byte changed", {"write", "--port", "PORT", "--verify", "DIR/in.dat"},
            corrupt, 1, "", "校验失败\n0x0123: 写入 C9，读回 36\n", 2);
-    AddRun("init --verify", {"init", "--verify", "--port", "PORT", "DIR/in.dat"}, image, 0,
-           "初始化数据成功\n", "", 0, "radio.dat", in);
 }
 
 QTEST_GUILESS_MAIN(TestCliTransfer)

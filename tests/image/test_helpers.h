@@ -29,6 +29,12 @@ inline void PutBytes(MemoryImage& image, int offset, const QByteArray& bytes) {
         image.SetByte(offset + k, static_cast<uint8_t>(bytes[k]));
 }
 
+// The file's bytes; empty when it cannot be read.
+inline QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 inline QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }

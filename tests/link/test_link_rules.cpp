@@ -159,34 +159,18 @@ void TestLinkRules::busyClaim() {
 
 void TestLinkRules::faultTexts() {
     // Texts of `simulate --fault` and the fault they name as kind:block:address (FaultKind's
-    // number, the address in hexadecimal).
-    const std::pair<const char*, const char*> table[] = {{"silent", "1:0:0"},
-                                                         {"stray", "2:0:0"},
-                                                         {"bad-ack:0", "3:0:0"},
-                                                         {"short:12", "4:12:0"},
-                                                         {"hangup:1", "5:1:0"},
-                                                         {"hangup:0", "-"},
-                                                         {"hangup:-1", "-"},
-                                                         {"short:3x", "-"},
-                                                         {"noise:3", "-"},
-                                                         {"noise", "-"},
-                                                         {"short:99999999999", "-"},
-                                                         {"corrupt:2E10", "6:0:2E10"},
-                                                         {"corrupt:0x3fff", "6:0:3FFF"},
-                                                         {"corrupt:0", "6:0:0"},
-                                                         {"corrupt:4000", "-"},
-                                                         {"corrupt:", "-"},
-                                                         {"corrupt:0x", "-"},
-                                                         {"corrupt:-1", "-"},
-                                                         {"corrupt:12g", "-"},
-                                                         {"corrupt:FFFFFFFFF", "-"},
-                                                         {"corrupt", "-"}};
-    for (const auto& [text, named] : table) {
-        const auto fault = ParseSimulatorFault(text);
+    // number, the address in hexadecimal; "-": none).
+    for (const QString row :
+         {"silent 1:0:0", "stray 2:0:0", "bad-ack:0 3:0:0", "short:12 4:12:0", "hangup:1 5:1:0",
+          "hangup:0 -", "hangup:-1 -", "short:3x -", "noise:3 -", "noise -",
+          "corrupt:2E10 6:0:2E10", "corrupt:0x3fff 6:0:3FFF", "corrupt:0 6:0:0", "corrupt:4000 -",
+          "corrupt: -", "corrupt:-1 -", "corrupt:12g -", "corrupt:FFFFFFFFF -", "corrupt -"}) {
+        const QString text = row.section(' ', 0, 0);
+        const auto fault = ParseSimulatorFault(text.toStdString());
         const QString got =
             fault ? QString::asprintf("%d:%d:%X", int(fault->kind), fault->block, fault->address)
                   : "-";
-        QCOMPARE(text + (' ' + got), text + (' ' + QString(named)));
+        QCOMPARE(text + ' ' + got, row);
     }
 }
 
