@@ -87,42 +87,39 @@ void TestChannelDialogs::batchApplyFromTheGrid() {
     CProgramView view;
     view.CommitEditorText(200, 1, "435"); // in the image at once, kept by the generator
     QStringList shown;
-    QVERIFY(WithModalDialog([&] { view.OnBatchGenerate(); },
-                            [&](QDialog* dialog) {
-                                QVERIFY(ShowActive(dialog));
-                                const auto edit = [dialog](const char* name) {
-                                    return Child(dialog, name);
-                                };
-                                const auto click = [dialog](const char* name) {
-                                    QTest::mouseClick(Child<QWidget>(dialog, name), Qt::LeftButton);
-                                };
-                                click("fromChannel");
-                                Retype(edit("from"), "300");
-                                Retype(edit("to"), "3");
-                                Retype(edit("rxStart"), "300");
-                                Retype(edit("rxStep"), "1500");
-                                shown << edit("rxStep")->text(); // limited while typing
-                                Retype(edit("rxInterval"), "25");
-                                Retype(edit("name"), "");
-                                EnterText(edit("name"), "CH频道12345", Input::InputMethod);
-                                click("byChannel");
-                                shown << edit("from")->text() << edit("rxStart")->text()
-                                      << edit("rxInterval")->text() << edit("name")->text();
-                                click("apply");
-                                Retype(edit("to"), "130");
-                                Retype(edit("from"), "129");
-                                click("txOwn");
-                                Retype(edit("txStart"), "");
-                                Retype(edit("txStep"), "7");
-                                Retype(edit("rxStart"), "");
-                                EnterText(edit("rxStart"), "4a35.0-1250999", Input::Paste);
-                                shown << edit("txStart")->text() << edit("txStep")->text()
-                                      << edit("rxStart")->text();
-                                click("apply");
-                                shown << (dialog->isVisible() ? "open" : "closed");
-                                click("cancel");
-                                shown << (dialog->isVisible() ? "open" : "closed");
-                            }));
+    const auto fill = [&shown](QDialog* dialog) {
+        QVERIFY(ShowActive(dialog));
+        const auto edit = [dialog](const char* name) { return Child(dialog, name); };
+        const auto click = [dialog](const char* name) {
+            QTest::mouseClick(Child<QWidget>(dialog, name), Qt::LeftButton);
+        };
+        click("fromChannel");
+        Retype(edit("from"), "300");
+        Retype(edit("to"), "3");
+        Retype(edit("rxStart"), "300");
+        Retype(edit("rxStep"), "1500");
+        shown << edit("rxStep")->text(); // limited while typing
+        Retype(edit("rxInterval"), "25");
+        Retype(edit("name"), "");
+        EnterText(edit("name"), "CH频道12345", Input::InputMethod);
+        click("byChannel");
+        shown << edit("from")->text() << edit("rxStart")->text() << edit("rxInterval")->text()
+              << edit("name")->text();
+        click("apply");
+        Retype(edit("to"), "130");
+        Retype(edit("from"), "129");
+        click("txOwn");
+        Retype(edit("txStart"), "");
+        Retype(edit("txStep"), "7");
+        Retype(edit("rxStart"), "");
+        EnterText(edit("rxStart"), "4a35.0-1250999", Input::Paste);
+        shown << edit("txStart")->text() << edit("txStep")->text() << edit("rxStart")->text();
+        click("apply");
+        shown << (dialog->isVisible() ? "open" : "closed");
+        click("cancel");
+        shown << (dialog->isVisible() ? "open" : "closed");
+    };
+    QVERIFY(WithModalDialog([&view] { view.OnBatchGenerate(); }, fill));
     QCOMPARE(shown.join(' '),
              QString("1000 1 136.00000 20 CH12345 136.00000 7.5 435.01250 open closed"));
     QStringList grid;

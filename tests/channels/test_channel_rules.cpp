@@ -169,11 +169,10 @@ void TestChannelRules::fieldRules_data() {
     row("down from A002 to A001", "spin|A002 -1|1");
     row("up from A VFO to B VFO", "spin|A VFO 1|258");
     row("new channel: the defaults, scan no", "rx|1,438.5,,|438.50000|438.50000|无|无|110000000");
-    row("out of band: band 0's low limit, also in band B",
+    row("out of band: band 0's low limit; a memory channel keeps transmit in band B",
         "rx|200,300,435,1|136.00000|435|88.5|无|001000010");
     row("VFO moved to the other band moves transmit", "rx|257,435,145,1|435.00000|435.00000");
     row("VFO within its band keeps transmit", "rx|257,146,145.6,1|146.00000|145.6");
-    row("memory channel keeps transmit across bands", "rx|1,435,145,1|435.00000|145");
     row("emptied receive empties the channel", "rx|1,,145,1|||||---------");
     row("emptied transmit gets its text back", "tx|1,145,,145.6|145|145.6");
     row("no transmit commit without a receive frequency", "tx|1,,150,||150");
