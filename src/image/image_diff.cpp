@@ -69,7 +69,7 @@ std::string ListText(const MemoryImage& image, const FieldSpec& f) {
 }
 
 // A field of a declarative table (absolute offset) as its editor shows it.
-std::string SpecText(const MemoryImage& image, const FieldSpec& f) {
+std::string FieldText(const MemoryImage& image, const FieldSpec& f) {
     switch (f.encoding) {
     case FieldEncoding::Frequency: {
         const bool none = HexBytes(image, f.offset, 4) == "FF FF FF FF";
@@ -88,22 +88,22 @@ std::string SpecText(const MemoryImage& image, const FieldSpec& f) {
     }
 }
 
-NamedField FromSpec(const FieldSpec& f, std::string name, TextOf text) {
+NamedField FromField(const FieldSpec& f, std::string name, TextOf text) {
     return {f.offset, f.size, FieldMask(f, 0), std::move(name), std::move(text)};
 }
 
 void AddChannelRecords(std::vector<NamedField>& out) {
     for (int record = 1; record <= kRecordCount; ++record) {
         const std::string label = GridRowLabel(record) + " ";
-        for (const FieldSpec& spec : ChannelRecordFields()) {
-            FieldSpec f = spec;
+        for (const FieldSpec& recordField : ChannelRecordFields()) {
+            FieldSpec f = recordField;
             f.offset += RecordOffset(record);
-            TextOf text = [f](const MemoryImage& image) { return SpecText(image, f); };
+            TextOf text = [f](const MemoryImage& image) { return FieldText(image, f); };
             if (f.encoding == FieldEncoding::Text)
                 text = [record](const MemoryImage& image) {
                     return ChannelRecord::Load(image, record).Name();
                 };
-            out.push_back(FromSpec(f, label + std::string(f.name), std::move(text)));
+            out.push_back(FromField(f, label + std::string(f.name), std::move(text)));
         }
     }
 }
@@ -111,8 +111,8 @@ void AddChannelRecords(std::vector<NamedField>& out) {
 void AddTable(std::vector<NamedField>& out, const std::vector<FieldSpec>& table,
               const std::string& prefix) {
     for (const FieldSpec& f : table)
-        out.push_back(FromSpec(f, prefix + std::string(f.label),
-                               [&f](const MemoryImage& image) { return SpecText(image, f); }));
+        out.push_back(FromField(f, prefix + std::string(f.label),
+                                [&f](const MemoryImage& image) { return FieldText(image, f); }));
 }
 
 void AddSettings(std::vector<NamedField>& out) {
@@ -122,8 +122,8 @@ void AddSettings(std::vector<NamedField>& out) {
     const auto& codes = AutoDialCodeFields();
     for (size_t n = 0; n < codes.size(); ++n) {
         const FieldSpec& f = codes[n];
-        out.push_back(FromSpec(f, "DTMF 自动拨号 " + std::to_string(n),
-                               [&f](const MemoryImage& image) { return SpecText(image, f); }));
+        out.push_back(FromField(f, "DTMF 自动拨号 " + std::to_string(n),
+                                [&f](const MemoryImage& image) { return FieldText(image, f); }));
     }
 }
 
