@@ -297,30 +297,33 @@ void TestMainFrame::undoRedo() {
 
 void TestMainFrame::unsavedChanges_data() {
     QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("file"); // what the save dialog answers; empty: cancelled
     QTest::addColumn<bool>("closed");
-    QTest::newRow("save") << int(Ui::SaveAnswer::Save) << true;
-    QTest::newRow("discard") << int(Ui::SaveAnswer::Discard) << true;
-    QTest::newRow("cancel") << int(Ui::SaveAnswer::Cancel) << false;
+    QTest::newRow("save") << int(Ui::SaveAnswer::Save) << "kept.dat" << true;
+    QTest::newRow("save, dialog cancelled") << int(Ui::SaveAnswer::Save) << "" << false;
+    QTest::newRow("discard") << int(Ui::SaveAnswer::Discard) << "kept.dat" << true;
+    QTest::newRow("cancel") << int(Ui::SaveAnswer::Cancel) << "kept.dat" << false;
 }
 
 void TestMainFrame::unsavedChanges() {
     QFETCH(int, answer);
+    QFETCH(QString, file);
     QFETCH(bool, closed);
     Frame f;
     QVERIFY(f.Start(true));
     QVERIFY(f.frame.close()); // nothing changed: no question
     QVERIFY(f.Start(true));
     f.frame.ActiveView()->CommitEditorText(3, kColRxFreq, "145.5");
-    f.frame.ActiveView()->CommitGrid();
     f.answers.saveAnswer = Ui::SaveAnswer(answer);
-    f.answers.fileNames << f.home.Path("kept.dat");
+    const QString path = file.isEmpty() ? QString() : f.home.Path(file);
+    f.answers.fileNames << path;
     // New asks first, and goes on only when the changes were saved or discarded.
     f.frame.Action(kIdNew)->trigger();
     QCOMPARE(f.answers.questions, closed ? 1 : 0);
-    QCOMPARE(QFile::exists(f.home.Path("kept.dat")), answer == int(Ui::SaveAnswer::Save));
+    const bool saved = answer == int(Ui::SaveAnswer::Save) && closed;
+    QCOMPARE(QFile::exists(f.home.Path("kept.dat")), saved);
     f.frame.ActiveView()->CommitEditorText(4, kColRxFreq, "145.5");
-    f.frame.ActiveView()->CommitGrid();
-    f.answers.fileNames << f.home.Path("kept.dat");
+    f.answers.fileNames << path;
     QCOMPARE(f.frame.close(), closed);
     QCOMPARE(f.answers.savePrompts, QStringList(2, QString("文件已修改，是否保存？")));
 }
